@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Installs what the two builds and their tests need, then builds the Windows
+# Lua 5.1 runtime and the cross-compiled test libraries from Debian source
+# packages into .deps/. Safe to run again: every step checks before it acts.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+deps="$root/.deps"
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang clang-format
+  libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32:i386 xvfb xauth x11-apps imagemagick
+  lua5.1 liblua5.1-0-dev
+  dpkg-dev ca-certificates
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+# Debian's own mirror, as this machine's apt sources name it; nothing else is
+# written into the sources.
+debian_mirror() {
+  local uri
+  uri="$(grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null |
+    awk '{print $2}' | grep -v -- '-security' | head -n1 || true)"
+  if [ -z "$uri" ]; then
+    uri="$(grep -hsE '^deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+      grep -v -- '-security' | awk '{for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:\/\//) {print $i; exit}}' || true)"
+  fi
+  printf '%s' "$uri"
+}
+
+have_deb_src() {
+  grep -hsqE '^deb-src[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null ||
+    grep -hsqE '^Types:.*deb-src' /etc/apt/sources.list.d/*.sources 2>/dev/null
+}
+
+need_update=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+  need_update=1
+fi
+if ! have_deb_src; then
+  mirror="$(debian_mirror)"
+  if [ -z "$mirror" ]; then
+    echo "bootstrap: no Debian mirror found in the apt sources" >&2
+    exit 1
+  fi
+  printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+    "$mirror" | as_root tee /etc/apt/sources.list.d/velumbra-deb-src.sources >/dev/null
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  installed "$p" || missing+=("$p")
+done
+if [ ! -f "$deps/src/.lua5.1" ] || [ ! -f "$deps/src/.benchmark" ]; then
+  need_source=1
+else
+  need_source=0
+fi
+if [ "${#missing[@]}" -gt 0 ] || [ "$need_source" -eq 1 ]; then
+  need_update=1
+fi
+
+if [ "$need_update" -eq 1 ]; then
+  echo "bootstrap: apt-get update"
+  as_root apt-get update -qq
+fi
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "bootstrap: installing ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Source packages: fetched, never committed.
+fetch_source() {
+  local name="$1" dir="$deps/src/$1"
+  [ -f "$deps/src/.$name" ] && return 0
+  rm -rf "$dir" && mkdir -p "$dir"
+  (cd "$dir" && apt-get source --download-only "$name" >/dev/null)
+  local orig
+  orig="$(ls "$dir"/*.orig.tar.* | head -n1)"
+  tar -xf "$orig" -C "$dir"
+  touch "$deps/src/.$name"
+}
+mkdir -p "$deps/src"
+fetch_source lua5.1
+fetch_source benchmark
+
+# Windows Lua 5.1 runtime. -static-libgcc keeps lua51.dll free of
+# libgcc_s_dw2-1.dll, which a bare Wine prefix does not have.
+lua_out="$deps/lua-win32"
+if [ ! -f "$lua_out/bin/lua.exe" ] || [ ! -f "$lua_out/lib/liblua51.dll.a" ]; then
+  echo "bootstrap: building the Windows Lua 5.1 runtime"
+  build="$deps/build/lua5.1"
+  rm -rf "$build" && mkdir -p "$build"
+  cp -r "$(ls -d "$deps"/src/lua5.1/lua-5.1*/ | head -n1)"/. "$build"
+  cc="i686-w64-mingw32-gcc -static-libgcc"
+  # The package's own "mingw" target, less luac.exe (which needs the static
+  # library) and with cross tools; the DLL's import library comes along.
+  make -s -C "$build/src" lua.exe CC="$cc" LUA_A=lua51.dll LUA_T=lua.exe \
+    AR="$cc -shared -Wl,--out-implib,liblua51.dll.a -o" \
+    RANLIB="i686-w64-mingw32-strip --strip-unneeded" \
+    MYCFLAGS=-DLUA_BUILD_AS_DLL MYLIBS= MYLDFLAGS=-s >"$build/build.log" 2>&1 ||
+    { cat "$build/build.log" >&2; exit 1; }
+  mkdir -p "$lua_out/bin" "$lua_out/lib" "$lua_out/include"
+  cp "$build/src/lua51.dll" "$build/src/lua.exe" "$lua_out/bin/"
+  cp "$build/src/liblua51.dll.a" "$lua_out/lib/"
+  cp "$build/src"/{lua.h,luaconf.h,lualib.h,lauxlib.h} "$build/etc/lua.hpp" "$lua_out/include/"
+fi
+
+echo "bootstrap: ready"

@@ -1,0 +1,47 @@
+#include "model/stop_editing.h"
+
+#include "model/stop_list.h"
+
+bool RemoveColorStop(GradationData& gradation, int32_t index) {
+  return stop_list::Remove(gradation.colorStops, index);
+}
+
+bool RemoveAlphaStop(GradationData& gradation, int32_t index) {
+  return stop_list::Remove(gradation.alphaStops, index);
+}
+
+int32_t SetColorStopPosition(GradationData& gradation, int32_t index, float position) {
+  return stop_list::SetPosition(gradation.colorStops, index, position);
+}
+
+int32_t SetAlphaStopPosition(GradationData& gradation, int32_t index, float position) {
+  return stop_list::SetPosition(gradation.alphaStops, index, position);
+}
+
+const ColorStop& ColorStopBySerial(const GradationData& gradation, int32_t serial) {
+  return ColorStopAt(gradation, FindColorStop(gradation, serial));
+}
+
+const AlphaStop& AlphaStopBySerial(const GradationData& gradation, int32_t serial) {
+  return AlphaStopAt(gradation, FindAlphaStop(gradation, serial));
+}
+
+ColorStop* EditableColorStop(GradationData& gradation, int32_t serial) {
+  const int32_t index = FindColorStop(gradation, serial);
+  return index < 0 ? nullptr : &gradation.colorStops[static_cast<size_t>(index)];
+}
+
+AlphaStop* EditableAlphaStop(GradationData& gradation, int32_t serial) {
+  const int32_t index = FindAlphaStop(gradation, serial);
+  return index < 0 ? nullptr : &gradation.alphaStops[static_cast<size_t>(index)];
+}
+
+void SortAndRenumberStops(GradationData& gradation, StopTrack track) {
+  if (track == StopTrack::Color) {
+    stop_list::Sort(gradation.colorStops);
+    stop_list::Renumber(gradation.colorStops);
+  } else {
+    stop_list::Sort(gradation.alphaStops);
+    stop_list::Renumber(gradation.alphaStops);
+  }
+}
