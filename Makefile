@@ -1,5 +1,5 @@
 # make test   installs what is missing, builds both targets, runs every test.
-.PHONY: test bootstrap build native win32 format clean
+.PHONY: test bootstrap build native win32 format clean bench
 
 test: build
 	@status=0; \
@@ -25,3 +25,14 @@ format:
 
 clean:
 	rm -rf build
+
+# make bench  the script face's speed, natively and on the 32-bit build under Wine.
+bench: bootstrap
+	cmake --preset native -DVELUMBRA_BENCHMARKS=ON >/dev/null
+	cmake --build --preset native --target script_face_bench
+	cmake --preset win32 -DVELUMBRA_BENCHMARKS=ON >/dev/null
+	cmake --build --preset win32 --target script_face_bench
+	@echo "== native (x86-64) =="
+	build/native/bench/script_face_bench
+	@echo "== win32 (i686, under Wine) =="
+	scripts/wine-run.sh build/win32/bench/script_face_bench.exe

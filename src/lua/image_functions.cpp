@@ -4,6 +4,7 @@
 #include <cstring>
 #include <lua.hpp>
 
+#include "lua/luminance_remap.h"
 #include "lua/pixel_word.h"
 #include "lua/script_arguments.h"
 #include "lua/script_functions.h"
@@ -11,17 +12,7 @@
 namespace {
 
 const char kIdOutOfRange[] = "Velumbra : GetGradationData over id";
-constexpr int kLuminanceLevels = 4097;  // black 0 to white 4096 inclusive
 const float kLevelsPerPercent = 40.96f;
-
-// BT.601 weights scaled so white lands exactly on 4096; each channel has its
-// own rounding constant.
-inline uint32_t LuminanceIndex(uint32_t pixel) {
-  const uint32_t r = (pixel >> 16) & 0xFF;
-  const uint32_t g = (pixel >> 8) & 0xFF;
-  const uint32_t b = pixel & 0xFF;
-  return ((r * 4918 + 354) >> 10) + ((g * 9655 + 585) >> 10) + ((b * 1875 + 523) >> 10);
-}
 
 }  // namespace
 
@@ -82,6 +73,6 @@ int ColorReMap_Luminance(lua_State* L) {
     const float position = static_cast<float>(static_cast<double>(wrapped) / kLevelsPerPercent);
     table[k] = PixelWord(gradation, position, exponent);
   }
-  for (int64_t i = 0; i < count; ++i) pixels[i] = table[LuminanceIndex(pixels[i])];
+  if (count > 0) RemapByLuminance(pixels, static_cast<size_t>(count), table, FastestSimdPath());
   return 0;
 }

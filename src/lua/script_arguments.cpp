@@ -1,5 +1,6 @@
 #include "lua/script_arguments.h"
 
+#include <cstdint>
 #include <lua.hpp>
 
 #include "model/banks.h"
@@ -26,6 +27,7 @@ uint32_t* CheckPixelBuffer(lua_State* L, int arg) {
 }
 
 void CheckPixelBufferHolds(lua_State* L, int arg, uint64_t words) {
+  if (words > SIZE_MAX / sizeof(uint32_t)) luaL_error(L, "Velumbra : image is too large");
   if (lua_type(L, arg) != LUA_TUSERDATA) return;
   const uint64_t bytes = lua_objlen(L, arg);
   if (bytes / 4 < words) {

@@ -1,0 +1,277 @@
+// Speed of the script face against baselines measured in the same run on the
+// same buffers: the remap against memcpy, the image fill against a plain fill,
+// the pure-Lua remap against the module's. Prints Google Benchmark's table,
+// then the ratios.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <lua.hpp>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "lua/luminance_remap.h"
+#include "lua/script_functions.h"
+#include "model/banks.h"
+#include "model/evaluate.h"
+
+extern "C" int luaopen_Velumbra(lua_State* L);
+
+namespace {
+
+struct Size {
+  int width, height;
+  size_t pixels() const { return static_cast<size_t>(width) * height; }
+};
+const Size kSizes[] = {{1920, 1080}, {3840, 2160}};
+
+lua_State* Lua() {
+  static lua_State* L = [] {
+    lua_State* state = luaL_newstate();
+    luaL_openlibs(state);
+    lua_pushcfunction(state, luaopen_Velumbra);
+    lua_call(state, 0, 0);
+    const char* setup =
+        "Velumbra.SetGradationData(1,"
+        " {{value = 0x102040, point = 0}, {value = 0xF08020, point = 35},"
+        "  {value = 0x20C0A0, point = 70}, {value = 0xFFFFFF, point = 100}},"
+        " {{value = 100, point = 0}, {value = 40, point = 50}, {value = 90, point = 100}})";
+    if (luaL_dostring(state, setup) != 0) std::fprintf(stderr, "%s\n", lua_tostring(state, -1));
+    return state;
+  }();
+  return L;
+}
+
+// A full userdata of varied pixels, kept alive in the registry.
+uint32_t* PixelUserdata(const Size& size, int slot) {
+  static std::map<int, uint32_t*> buffers;
+  auto found = buffers.find(slot);
+  if (found != buffers.end()) return found->second;
+  lua_State* L = Lua();
+  auto* pixels = static_cast<uint32_t*>(lua_newuserdata(L, size.pixels() * 4));
+  lua_rawseti(L, LUA_REGISTRYINDEX, 1000 + slot);
+  uint32_t state = 2463534242u + static_cast<uint32_t>(slot);
+  for (size_t i = 0; i < size.pixels(); ++i) {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    pixels[i] = state;
+  }
+  return buffers[slot] = pixels;
+}
+
+void PushBuffer(lua_State* L, int slot) { lua_rawgeti(L, LUA_REGISTRYINDEX, 1000 + slot); }
+
+void CallImageFunction(lua_CFunction function, const Size& size, int slot,
+                       std::initializer_list<double> extra) {
+  lua_State* L = Lua();
+  lua_pushcfunction(L, function);
+  lua_pushinteger(L, 1);
+  PushBuffer(L, slot);
+  lua_pushinteger(L, size.width);
+  lua_pushinteger(L, size.height);
+  for (double value : extra) lua_pushnumber(L, value);
+  lua_call(L, 4 + static_cast<int>(extra.size()), 0);
+}
+
+void Memcpy(benchmark::State& state, Size size) {
+  std::vector<uint32_t> destination(size.pixels());
+  const uint32_t* source = PixelUserdata(size, 0 + (size.width > 2000));
+  for (auto _ : state) {
+    std::memcpy(destination.data(), source, size.pixels() * 4);
+    benchmark::ClobberMemory();
+  }
+}
+
+void Fill(benchmark::State& state, Size size) {
+  uint32_t* pixels = PixelUserdata(size, 2 + (size.width > 2000));
+  for (auto _ : state) {
+    std::fill_n(pixels, size.pixels(), 0xFE808080u);
+    benchmark::ClobberMemory();
+  }
+}
+
+void Remap(benchmark::State& state, Size size) {
+  const int slot = 4 + (size.width > 2000);
+  PixelUserdata(size, slot);
+  for (auto _ : state) CallImageFunction(ColorReMap_Luminance, size, slot, {});
+}
+
+void RemapScaled(benchmark::State& state, Size size) {
+  const int slot = 4 + (size.width > 2000);
+  PixelUserdata(size, slot);
+  for (auto _ : state) CallImageFunction(ColorReMap_Luminance, size, slot, {4.0 / 3.0, 100, 2});
+}
+
+void RemapPass(benchmark::State& state, Size size, SimdPath path) {
+  if (!SimdPathSupported(path)) {
+    state.SkipWithError("path not supported on this CPU");
+    return;
+  }
+  uint32_t* pixels = PixelUserdata(size, 4 + (size.width > 2000));
+  uint32_t table[kLuminanceLevels];
+  for (int k = 0; k < kLuminanceLevels; ++k) table[k] = 0x01000193u * static_cast<uint32_t>(k);
+  for (auto _ : state) {
+    RemapByLuminance(pixels, size.pixels(), table, path);
+    benchmark::ClobberMemory();
+  }
+}
+
+void GradationImage(benchmark::State& state, Size size) {
+  const int slot = 2 + (size.width > 2000);
+  PixelUserdata(size, slot);
+  for (auto _ : state) CallImageFunction(SetGradationImage, size, slot, {});
+}
+
+// What a script writer has without the module: the gradation interpolated in
+// Lua into a 4097-entry table, and the pixels a Lua table of numbers.
+const char kPureLuaRemap[] = R"(
+local width, height = ...
+local pixels = {}
+local seed = 2463534242
+for i = 1, width * height do
+  seed = (seed * 1103515245 + 12345) % 4294967296
+  pixels[i] = seed
+end
+local floor = math.floor
+local stops = {{0, 0x10, 0x20, 0x40}, {35, 0xF0, 0x80, 0x20}, {70, 0x20, 0xC0, 0xA0}, {100, 255, 255, 255}}
+return function()
+  local lut = {}
+  for k = 0, 4096 do
+    local x = k / 40.96
+    local i = 1
+    while i < #stops - 1 and stops[i + 1][1] <= x do i = i + 1 end
+    local a, b = stops[i], stops[i + 1]
+    local t = (x - a[1]) / (b[1] - a[1])
+    local r = floor(a[2] + (b[2] - a[2]) * t + 0.5)
+    local g = floor(a[3] + (b[3] - a[3]) * t + 0.5)
+    local bl = floor(a[4] + (b[4] - a[4]) * t + 0.5)
+    lut[k] = 0xFE000000 + r * 65536 + g * 256 + bl
+  end
+  for i = 1, width * height do
+    local p = pixels[i]
+    local r = floor(p / 65536) % 256
+    local g = floor(p / 256) % 256
+    local b = p % 256
+    pixels[i] = lut[floor((r * 4918 + 354) / 1024) + floor((g * 9655 + 585) / 1024) +
+                    floor((b * 1875 + 523) / 1024)]
+  end
+end
+)";
+
+void PureLuaRemap(benchmark::State& state, Size size) {
+  lua_State* L = Lua();
+  if (luaL_loadstring(L, kPureLuaRemap) != 0) {
+    state.SkipWithError(lua_tostring(L, -1));
+    return;
+  }
+  lua_pushinteger(L, size.width);
+  lua_pushinteger(L, size.height);
+  lua_call(L, 2, 1);
+  for (auto _ : state) {
+    lua_pushvalue(L, -1);
+    lua_call(L, 0, 0);
+  }
+  lua_pop(L, 1);
+  lua_gc(L, LUA_GCCOLLECT, 0);
+}
+
+void Evaluate(benchmark::State& state, int stops) {
+  GradationData g;
+  for (int i = 0; i < stops; ++i) {
+    const float position = 100.0f * static_cast<float>(i) / static_cast<float>(stops - 1);
+    AddColorStop(g, position, RgbFromPacked(0x9E3779B9u * static_cast<uint32_t>(i)));
+    AddAlphaStop(g, position, static_cast<float>((i * 37) % 101));
+  }
+  float position = 0.0f;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(EvaluateColor(g, position, kEditorCurveExponent));
+    benchmark::DoNotOptimize(EvaluateOpacity(g, position, kEditorCurveExponent));
+    position += 0.37f;
+    if (position > 100.0f) position -= 100.0f;
+  }
+}
+
+std::string SizeName(const Size& size) {
+  return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
+
+void RegisterAll() {
+  for (const Size& size : kSizes) {
+    const std::string s = SizeName(size);
+    auto ms = [](benchmark::internal::Benchmark* b) {
+      b->Unit(benchmark::kMillisecond)->UseRealTime();
+    };
+    ms(benchmark::RegisterBenchmark(("memcpy/" + s).c_str(), Memcpy, size));
+    ms(benchmark::RegisterBenchmark(("ColorReMap_Luminance/" + s).c_str(), Remap, size));
+    ms(benchmark::RegisterBenchmark(("ColorReMap_Luminance scale 2 offset 100/" + s).c_str(),
+                                    RemapScaled, size));
+    for (SimdPath path : {SimdPath::Scalar, SimdPath::Sse2, SimdPath::Avx2}) {
+      ms(benchmark::RegisterBenchmark(
+          (std::string("remap pixel pass ") + SimdPathName(path) + "/" + s).c_str(), RemapPass,
+          size, path));
+    }
+    ms(benchmark::RegisterBenchmark(("fill/" + s).c_str(), Fill, size));
+    ms(benchmark::RegisterBenchmark(("SetGradationImage/" + s).c_str(), GradationImage, size));
+  }
+  benchmark::RegisterBenchmark("pure Lua remap/1920x1080", PureLuaRemap, kSizes[0])
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->Iterations(3);
+  for (int stops : {2, 16, 256}) {
+    benchmark::RegisterBenchmark(("Evaluate colour+opacity/" + std::to_string(stops)).c_str(),
+                                 Evaluate, stops);
+  }
+}
+
+// Collects each case's real time in seconds for the ratio table.
+class RecordingReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      // Plain case names: "/real_time" and "/iterations:N" are Google Benchmark's.
+      std::string name = run.benchmark_name();
+      for (const char* suffix : {"/real_time", "/iterations:3"}) {
+        const size_t at = name.find(suffix);
+        if (at != std::string::npos) name.erase(at, std::strlen(suffix));
+      }
+      seconds[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> seconds;
+};
+
+void PrintRatio(const RecordingReporter& r, const std::string& name, const std::string& base) {
+  auto a = r.seconds.find(name);
+  auto b = r.seconds.find(base);
+  if (a == r.seconds.end() || b == r.seconds.end()) return;
+  std::printf("%-52s %10.3f ms  %-26s %10.3f ms  %8.2fx\n", name.c_str(), a->second * 1e3,
+              base.c_str(), b->second * 1e3, a->second / b->second);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RegisterAll();
+  RecordingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  std::printf("\nRatios (fastest path here: %s)\n", SimdPathName(FastestSimdPath()));
+  std::printf("%-52s %13s  %-26s %13s  %9s\n", "case", "time", "baseline", "time", "ratio");
+  for (const Size& size : kSizes) {
+    const std::string s = "/" + SizeName(size);
+    for (const char* name :
+         {"ColorReMap_Luminance", "ColorReMap_Luminance scale 2 offset 100",
+          "remap pixel pass scalar", "remap pixel pass sse2", "remap pixel pass avx2"}) {
+      PrintRatio(reporter, name + s, "memcpy" + s);
+    }
+    PrintRatio(reporter, "SetGradationImage" + s, "fill" + s);
+  }
+  PrintRatio(reporter, "pure Lua remap/1920x1080", "ColorReMap_Luminance/1920x1080");
+  benchmark::Shutdown();
+  return 0;
+}
