@@ -1,0 +1,103 @@
+// The host's filter interface as the library sees it: the 35-slot filter
+// record (the descriptor the library hands out has the same layout; the host
+// fills the slots the descriptor leaves null), the host function table and
+// its system-information record. 32-bit Windows layout.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+struct FilterRecord;
+struct HostFunctionTable;
+
+// Every host callback uses the C calling convention and returns a 32-bit int.
+using InitCallback = int32_t(__cdecl*)(FilterRecord* filter);
+using ExitCallback = int32_t(__cdecl*)(FilterRecord* filter);
+using UpdateCallback = int32_t(__cdecl*)(FilterRecord* filter, int32_t status);
+using WindowMessageCallback = int32_t(__cdecl*)(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam, void* editHandle,
+                                                FilterRecord* filter);
+using ProjectLoadCallback = int32_t(__cdecl*)(FilterRecord* filter, void* editHandle, void* data,
+                                              int32_t size);
+using ProjectSaveCallback = int32_t(__cdecl*)(FilterRecord* filter, void* editHandle, void* data,
+                                              int32_t* size);
+
+struct FilterRecord {
+  int32_t flags;                        // 0x00
+  int32_t windowWidth;                  // 0x04
+  int32_t windowHeight;                 // 0x08
+  const char* name;                     // 0x0C
+  int32_t trackCount;                   // 0x10
+  const char* const* trackNames;        // 0x14
+  const int32_t* trackDefaults;         // 0x18
+  const int32_t* trackMinimums;         // 0x1C
+  const int32_t* trackMaximums;         // 0x20
+  int32_t checkCount;                   // 0x24
+  const char* const* checkNames;        // 0x28
+  const int32_t* checkDefaults;         // 0x2C
+  void* processFrame;                   // 0x30: none; the filter never touches frames
+  InitCallback init;                    // 0x34
+  ExitCallback exit;                    // 0x38
+  UpdateCallback update;                // 0x3C
+  WindowMessageCallback windowMessage;  // 0x40
+  int32_t* trackValues;                 // 0x44: filled by the host
+  int32_t* checkValues;                 // 0x48: filled by the host
+  void* extraData;                      // 0x4C
+  int32_t extraDataSize;                // 0x50
+  const char* information;              // 0x54
+  void* saveStart;                      // 0x58
+  void* saveEnd;                        // 0x5C
+  HostFunctionTable* host;              // 0x60: filled by the host
+  HWND window;                          // 0x64: filled by the host
+  HINSTANCE instance;                   // 0x68: filled by the host
+  void* defaultExtraData;               // 0x6C
+  void* isSavedFrame;                   // 0x70
+  ProjectLoadCallback projectLoad;      // 0x74
+  ProjectSaveCallback projectSave;      // 0x78
+  void* modifyTitle;                    // 0x7C
+  const char* libraryPath;              // 0x80
+  int32_t reserved[2];                  // 0x84, 0x88
+};
+
+// What the host's system-information query fills: 84 bytes, of which the
+// library reads only the user-interface font.
+struct HostSystemInfo {
+  uint8_t unread[0x3C];
+  HFONT uiFont;  // 0x3C
+  uint8_t unreadTail[84 - 0x40];
+};
+
+using SystemInfoQuery = int32_t(__cdecl*)(void* editHandle, HostSystemInfo* info);
+
+// The host function table; the library calls only the entry at 0xA0.
+struct HostFunctionTable {
+  void* entries[0xA0 / sizeof(void*)];
+  SystemInfoQuery querySystemInfo;  // 0xA0
+};
+
+static_assert(sizeof(void*) == 4, "the host interface is 32-bit");
+static_assert(sizeof(FilterRecord) == 140, "35 slots of 32 bits");
+static_assert(offsetof(FilterRecord, name) == 0x0C);
+static_assert(offsetof(FilterRecord, checkDefaults) == 0x2C);
+static_assert(offsetof(FilterRecord, windowMessage) == 0x40);
+static_assert(offsetof(FilterRecord, trackValues) == 0x44);
+static_assert(offsetof(FilterRecord, information) == 0x54);
+static_assert(offsetof(FilterRecord, host) == 0x60);
+static_assert(offsetof(FilterRecord, window) == 0x64);
+static_assert(offsetof(FilterRecord, instance) == 0x68);
+static_assert(offsetof(FilterRecord, projectLoad) == 0x74);
+static_assert(offsetof(FilterRecord, projectSave) == 0x78);
+static_assert(offsetof(FilterRecord, libraryPath) == 0x80);
+static_assert(offsetof(FilterRecord, reserved) == 0x84);
+static_assert(sizeof(HostSystemInfo) == 84);
+static_assert(offsetof(HostSystemInfo, uiFont) == 0x3C);
+static_assert(offsetof(HostFunctionTable, querySystemInfo) == 0xA0);
+
+// Update statuses the filter acts on, and the host's own messages and commands.
+constexpr int32_t kUpdateAllValues = 0;
+constexpr int32_t kUpdateFirstTrack = 0x10000;
+constexpr UINT kHostResetMessage = WM_USER + 101;  // 1125
+constexpr int kLoadButtonCommand = 12004;
+constexpr int kSaveButtonCommand = 12005;
