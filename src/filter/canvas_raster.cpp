@@ -1,0 +1,157 @@
+#include "filter/canvas_raster.h"
+
+#include <algorithm>
+
+#include "model/evaluate.h"
+
+namespace {
+
+constexpr uint32_t kBlack = 0x000000;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kLightGrey = 0xCCCCCC;
+
+constexpr int32_t kBarLeft = 8;
+constexpr int32_t kBarTop = 90;
+constexpr int32_t kBarBottom = 122;  // exclusive
+constexpr int32_t kInteriorLeft = 9;
+constexpr int32_t kInteriorTop = 91;
+constexpr int32_t kInteriorRows = 30;
+
+// Marker pixel maps, nine columns centred on the stop's column. K black,
+// W white, G light grey, S the stop's swatch, '.' untouched. The bevels differ:
+// the colour marker's second row is white to +3, the transparency marker's
+// matching row grey at +3.
+const char* const kColorMarker[] = {
+    "KKKKKKKKK", "KWWWWWWWK", "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK",
+    "KWSSSSSGK", "KWWGGGGGK", ".KWWWWGK.", "..KWWGK..", "...KGK...", "....K....",
+};
+constexpr int32_t kColorMarkerTop = 78;
+const char* const kAlphaMarker[] = {
+    "....K....", "...KGK...", "..KWWGK..", ".KWWWWGK.", "KWWWWWWGK", "KWSSSSSGK",
+    "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK", "KWWGGGGGK", "KKKKKKKKK",
+};
+constexpr int32_t kAlphaMarkerTop = 122;
+constexpr int32_t kMarkerRows = 12;
+
+class Painter {
+ public:
+  explicit Painter(CanvasRaster& raster) : raster_(raster) {}
+
+  // Clipped to the raster, like drawing off the edge of a bitmap.
+  void Set(int64_t x, int64_t y, uint32_t color) {
+    if (x < 0 || x >= raster_.width || y < kCanvasTop || y >= kCanvasBottom) return;
+    raster_.pixels[static_cast<size_t>(y - kCanvasTop) * static_cast<size_t>(raster_.width) +
+                   static_cast<size_t>(x)] = color;
+  }
+
+ private:
+  CanvasRaster& raster_;
+};
+
+uint32_t LowByteOf(double value) { return static_cast<uint32_t>(TruncateToInt32(value)) & 0xFF; }
+
+// Single-precision arithmetic, as the float opacity and integer channel give.
+uint32_t Blend(float alpha, uint32_t color, int32_t level) {
+  uint32_t out = 0;
+  for (int shift : {16, 8, 0}) {
+    const int32_t c = static_cast<int32_t>((color >> shift) & 0xFF);
+    const float blended = alpha * static_cast<float>(c - level) + static_cast<float>(level);
+    out |= LowByteOf(blended) << shift;
+  }
+  return out;
+}
+
+void DrawFrame(Painter& painter, int32_t width) {
+  const int32_t right = width - 9;  // last column of the outline
+  for (int32_t x = kBarLeft; x <= right; ++x) {
+    painter.Set(x, kBarTop, kBlack);
+    painter.Set(x, kBarBottom - 1, kBlack);
+  }
+  if (right < kBarLeft) return;
+  for (int32_t y = kBarTop; y < kBarBottom; ++y) {
+    painter.Set(kBarLeft, y, kBlack);
+    painter.Set(right, y, kBlack);
+  }
+}
+
+void DrawBar(Painter& painter, const GradationData& gradation, int32_t width) {
+  const int32_t n = width - 18;
+  if (n <= 0) return;
+  const double columns = static_cast<float>(n);
+  for (int32_t i = 0; i < n; ++i) {
+    const float position = static_cast<float>(i * 100.0 / columns);
+    const uint32_t color = EvaluateColor(gradation, position, kEditorCurveExponent) & 0xFFFFFF;
+    const float alpha =
+        static_cast<float>(EvaluateOpacity(gradation, position, kEditorCurveExponent) / 100.0);
+    const int32_t x = kInteriorLeft + i;
+    if (alpha >= 1.0f) {
+      for (int32_t j = 0; j < kInteriorRows; ++j) painter.Set(x, kInteriorTop + j, color);
+      continue;
+    }
+    const uint32_t light = Blend(alpha, color, 255);
+    const uint32_t dark = Blend(alpha, color, 204);
+    for (int32_t j = 0; j < kInteriorRows; ++j) {
+      painter.Set(x, kInteriorTop + j, (i / 8 + j / 8) % 2 == 1 ? dark : light);
+    }
+  }
+}
+
+void DrawMarker(Painter& painter, const char* const map[], int32_t top, int64_t centre,
+                uint32_t swatch) {
+  for (int32_t row = 0; row < kMarkerRows; ++row) {
+    for (int32_t column = 0; column < 9; ++column) {
+      uint32_t color;
+      switch (map[row][column]) {
+        case 'K':
+          color = kBlack;
+          break;
+        case 'W':
+          color = kWhite;
+          break;
+        case 'G':
+          color = kLightGrey;
+          break;
+        case 'S':
+          color = swatch;
+          break;
+        default:
+          continue;
+      }
+      painter.Set(centre - 4 + column, top + row, color);
+    }
+  }
+}
+
+}  // namespace
+
+int32_t StopToX(int32_t clientWidth, float position) {
+  // Far-off positions truncate to the hardware's out-of-range value; kept
+  // clear of int32's ends so callers may add a marker's half width.
+  const int64_t x =
+      9 + static_cast<int64_t>(TruncateToInt32((clientWidth - 19.0) * position / 100.0));
+  return static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN + 16, INT32_MAX - 16));
+}
+
+float XToPosition(int32_t clientWidth, int32_t x) {
+  return static_cast<float>((x - 9.0) * 100.0 / (clientWidth - 18.0));
+}
+
+void RenderCanvas(const GradationData& gradation, int32_t width, int32_t markerWidth,
+                  uint32_t background, CanvasRaster& raster) {
+  raster.width = std::max(width, 0);
+  raster.pixels.assign(static_cast<size_t>(raster.width) * kCanvasRows, background);
+  Painter painter(raster);
+  DrawFrame(painter, width);
+  DrawBar(painter, gradation, width);
+  for (const ColorStop& stop : gradation.colorStops) {
+    if (!stop.active) continue;
+    const int64_t centre = static_cast<int64_t>(StopToX(markerWidth, stop.position));
+    DrawMarker(painter, kColorMarker, kColorMarkerTop, centre, PackedFromStop(stop));
+  }
+  for (const AlphaStop& stop : gradation.alphaStops) {
+    if (!stop.active) continue;
+    const uint32_t grey = LowByteOf(stop.opacity * 255.0f / 100.0f);
+    const int64_t centre = static_cast<int64_t>(StopToX(markerWidth, stop.position));
+    DrawMarker(painter, kAlphaMarker, kAlphaMarkerTop, centre, grey << 16 | grey << 8 | grey);
+  }
+}

@@ -1,0 +1,38 @@
+// The canvas as pixels: the band of the filter window from row 78 to row 133,
+// drawn from a gradation into a plain raster that the window layer copies to
+// the screen in one block.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "model/gradation.h"
+
+constexpr int32_t kCanvasTop = 78;
+constexpr int32_t kCanvasBottom = 134;  // exclusive
+constexpr int32_t kCanvasRows = kCanvasBottom - kCanvasTop;
+
+// Pixels 0x00RRGGBB, row by row from row kCanvasTop; x runs 0 .. width - 1.
+struct CanvasRaster {
+  int32_t width = 0;
+  std::vector<uint32_t> pixels;
+
+  uint32_t At(int32_t x, int32_t y) const {
+    return pixels[static_cast<size_t>(y - kCanvasTop) * static_cast<size_t>(width) +
+                  static_cast<size_t>(x)];
+  }
+};
+
+// The column at whose centre a stop's marker stands, for client width W.
+int32_t StopToX(int32_t clientWidth, float position);
+
+// The position a click at column x means; the bar's own column scale.
+float XToPosition(int32_t clientWidth, int32_t x);
+
+// Draws the whole canvas: background, framed bar with its checkerboard, then
+// the markers of active stops. `width` is the client width measured for this
+// paint, `markerWidth` the one the markers are placed with (the same on every
+// path that measures before painting).
+void RenderCanvas(const GradationData& gradation, int32_t width, int32_t markerWidth,
+                  uint32_t background, CanvasRaster& raster);
