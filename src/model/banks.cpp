@@ -3,6 +3,16 @@
 GradationData GradationBank[kBankSize];
 GradationData ScratchBank[kScratchSize];
 
+namespace {
+BankReplacedListener g_bankReplacedListener = nullptr;
+}
+
+void SetBankReplacedListener(BankReplacedListener listener) { g_bankReplacedListener = listener; }
+
+void NotifyBankReplaced(int32_t firstIndex, int32_t count) {
+  if (g_bankReplacedListener != nullptr && count > 0) g_bankReplacedListener(firstIndex, count);
+}
+
 GradationData* GradationById(int32_t id) {
   if (id >= 1 && id <= kBankSize) return &GradationBank[id - 1];
   if (id <= 0 && id > -kScratchSize) return &ScratchBank[-id];
@@ -19,4 +29,5 @@ void SetDefaultGradation(GradationData& gradation) {
 
 void ResetBankToDefaults() {
   for (GradationData& gradation : GradationBank) SetDefaultGradation(gradation);
+  NotifyBankReplaced(0, kBankSize);
 }

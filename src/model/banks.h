@@ -15,6 +15,12 @@ extern GradationData ScratchBank[kScratchSize];  // ID -n is element n
 // The gradation an ID addresses, or null for any other ID.
 GradationData* GradationById(int32_t id);
 
+// Told whenever whole bank entries get new lists (file and project loads,
+// scripts, the reset), so that the editor can drop its selections in them.
+using BankReplacedListener = void (*)(int32_t firstIndex, int32_t count);
+void SetBankReplacedListener(BankReplacedListener listener);
+void NotifyBankReplaced(int32_t firstIndex, int32_t count);
+
 // Black at 0 to white at 100, opaque at both ends, for all 50 bank entries.
 void ResetBankToDefaults();
 void SetDefaultGradation(GradationData& gradation);

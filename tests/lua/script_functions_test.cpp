@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <lua.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lua/script_repaint_hook.h"
@@ -112,6 +113,20 @@ TEST_F(ScriptFunctions, BankReplacementsReachTheRepaintHook) {
   Run("Velumbra.SetGradationData(4, 1, {})");
   SetScriptReplacedGradationHook(nullptr);
   EXPECT_EQ(notified, (std::vector<int32_t>{3, 50}));
+}
+
+TEST_F(ScriptFunctions, BankReplacementsReachTheBankListener) {
+  static std::vector<std::pair<int32_t, int32_t>> replaced;
+  replaced.clear();
+  SetBankReplacedListener(
+      [](int32_t first, int32_t count) { replaced.emplace_back(first, count); });
+  Run("Velumbra.SetGradationData(3, {}, {})");
+  Run("Velumbra.SetGradationData(-3, {}, {})");
+  Run("Velumbra.SetGradationData(50, 7, {})");  // rejected before anything is replaced
+  ResetBankToDefaults();
+  SetBankReplacedListener(nullptr);
+  const std::vector<std::pair<int32_t, int32_t>> expected = {{2, 1}, {0, 50}};
+  EXPECT_EQ(replaced, expected);
 }
 
 // The pixel word for a position, from the published rules.
