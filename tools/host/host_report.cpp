@@ -1,0 +1,22 @@
+#include "host_report.h"
+
+#include <cstdio>
+
+#include "filter/ui_strings.h"
+
+void HostReporter::Error(const std::string& message) {
+  failed_ = true;
+  std::fprintf(stderr, "velumbra-host: error: %s\n", message.c_str());
+  std::fflush(stderr);
+  if (interactive_) {
+    MessageBoxA(owner_, message.c_str(), ui_strings::host::kMessageCaption, MB_OK | MB_ICONERROR);
+  }
+}
+
+void HostReporter::Warning(const std::string& message) {
+  std::fprintf(stderr, "velumbra-host: warning: %s\n", message.c_str());
+  std::fflush(stderr);
+  if (interactive_) {
+    MessageBoxA(owner_, message.c_str(), ui_strings::host::kMessageCaption, MB_OK | MB_ICONWARNING);
+  }
+}

@@ -1,0 +1,253 @@
+#include "host_window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "filter/ui_strings.h"
+#include "filter_host.h"
+#include "host_system_info.h"
+
+namespace {
+
+constexpr char kMainClass[] = "VelumbraHostMain";
+constexpr char kFilterClass[] = "VelumbraHostFilter";
+
+// The host's controls in the band above the canvas.
+constexpr int kMargin = 8;
+constexpr int kRowHeight = 26;
+constexpr int kLabelWidth = 40;
+constexpr int kValueWidth = 40;
+constexpr int kButtonWidth = 72;
+constexpr int kButtonHeight = 24;
+constexpr int kTrackBarBaseId = 11000;
+constexpr int kCheckBaseId = 12004;  // the command IDs the plug-in expects for check items
+
+DWORD MainStyle() { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
+
+bool RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC filterProc) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  WNDCLASSEXA existing = {};
+  existing.cbSize = sizeof existing;
+  if (!GetClassInfoExA(instance, kMainClass, &existing)) {
+    windowClass.lpfnWndProc = mainProc;
+    windowClass.lpszClassName = kMainClass;
+    if (!RegisterClassExA(&windowClass)) return false;
+  }
+  if (!GetClassInfoExA(instance, kFilterClass, &existing)) {
+    windowClass.lpfnWndProc = filterProc;
+    windowClass.lpszClassName = kFilterClass;
+    if (!RegisterClassExA(&windowClass)) return false;
+  }
+  return true;
+}
+
+HMENU CreateHostMenu(HostMenuState state) {
+  namespace text = ui_strings::host;
+  HMENU file = CreatePopupMenu();
+  const UINT projectFlags = MF_STRING | (state.projectHooks ? 0 : MF_GRAYED);
+  AppendMenuA(file, projectFlags, static_cast<UINT>(HostCommand::kLoadProject),
+              text::kMenuLoadProject);
+  AppendMenuA(file, projectFlags, static_cast<UINT>(HostCommand::kSaveProject),
+              text::kMenuSaveProject);
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING | (state.scripts ? 0 : MF_GRAYED),
+              static_cast<UINT>(HostCommand::kRunScript), text::kMenuRunScript);
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING, static_cast<UINT>(HostCommand::kExit), text::kMenuExit);
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
+  return bar;
+}
+
+HWND CreateChild(HWND parent, HINSTANCE instance, const char* windowClass, const char* text,
+                 DWORD style, int x, int y, int width, int height, int id) {
+  HWND child =
+      CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  if (child != nullptr) {
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(HostUiFont()), FALSE);
+  }
+  return child;
+}
+
+}  // namespace
+
+HostWindow::~HostWindow() { Destroy(); }
+
+bool HostWindow::Create(HINSTANCE instance, const char* title, FilterHost* filter,
+                        HostMenuState menu, std::function<void(HostCommand)> onCommand) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!RegisterClasses(instance, MainProc, FilterProc)) return false;
+  filterHost_ = filter;
+  onCommand_ = std::move(onCommand);
+
+  HMENU menuBar = CreateHostMenu(menu);
+  RECT frame = {0, 0, kFilterClientWidth, kFilterClientHeight};
+  AdjustWindowRectEx(&frame, MainStyle(), TRUE, 0);
+  main_ = CreateWindowExA(0, kMainClass, title, MainStyle(), CW_USEDEFAULT, CW_USEDEFAULT,
+                          frame.right - frame.left, frame.bottom - frame.top, nullptr, menuBar,
+                          instance, this);
+  if (main_ == nullptr) {
+    DestroyMenu(menuBar);
+    return false;
+  }
+  // The menu may wrap or the frame differ from the estimate: fit the client exactly.
+  RECT client;
+  GetClientRect(main_, &client);
+  if (client.right != kFilterClientWidth || client.bottom != kFilterClientHeight) {
+    RECT window;
+    GetWindowRect(main_, &window);
+    SetWindowPos(main_, nullptr, 0, 0,
+                 window.right - window.left + kFilterClientWidth - client.right,
+                 window.bottom - window.top + kFilterClientHeight - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  filter_ =
+      CreateWindowExA(0, kFilterClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                      kFilterClientWidth, kFilterClientHeight, main_, nullptr, instance, this);
+  if (filter_ == nullptr) {
+    Destroy();
+    return false;
+  }
+  if (filterHost_ != nullptr) CreateHostControls(instance);
+  return true;
+}
+
+void HostWindow::Destroy() {
+  if (main_ != nullptr) {
+    HWND main = main_;
+    main_ = nullptr;
+    DestroyWindow(main);
+  }
+  filter_ = nullptr;
+  tracks_.clear();
+  checks_.clear();
+}
+
+void HostWindow::CreateHostControls(HINSTANCE instance) {
+  const FilterRecord& record = filterHost_->record();
+  int y = kMargin;
+  const int barWidth = kFilterClientWidth - 2 * kMargin - kLabelWidth - kValueWidth;
+  for (int i = 0; i < filterHost_->trackCount(); ++i, y += kRowHeight) {
+    CreateChild(filter_, instance, "STATIC", record.trackNames[i], SS_LEFT, kMargin, y + 4,
+                kLabelWidth, 18, -1);
+    Track track;
+    track.bar = CreateChild(filter_, instance, TRACKBAR_CLASSA, "", TBS_HORZ | TBS_NOTICKS,
+                            kMargin + kLabelWidth, y, barWidth, 24, kTrackBarBaseId + i);
+    SendMessageA(track.bar, TBM_SETRANGEMIN, FALSE, filterHost_->TrackMinimum(i));
+    SendMessageA(track.bar, TBM_SETRANGEMAX, FALSE, filterHost_->TrackMaximum(i));
+    SendMessageA(track.bar, TBM_SETPOS, TRUE, filterHost_->TrackValue(i));
+    track.valueLabel =
+        CreateChild(filter_, instance, "STATIC", "", SS_RIGHT,
+                    kFilterClientWidth - kMargin - kValueWidth, y + 4, kValueWidth, 18, -1);
+    tracks_.push_back(track);
+    ShowTrackValue(i);
+  }
+  for (int i = 0; i < filterHost_->checkCount(); ++i) {
+    const DWORD style =
+        filterHost_->IsPushButton(i) ? static_cast<DWORD>(BS_PUSHBUTTON) : BS_AUTOCHECKBOX;
+    HWND button = CreateChild(filter_, instance, "BUTTON", record.checkNames[i], style,
+                              kMargin + i * (kButtonWidth + kMargin), y + 4, kButtonWidth,
+                              kButtonHeight, kCheckBaseId + i);
+    if (!filterHost_->IsPushButton(i) && filterHost_->CheckValue(i) != 0) {
+      SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
+    }
+    checks_.push_back(button);
+  }
+}
+
+void HostWindow::ShowTrackValue(int track) {
+  SetWindowTextA(tracks_[track].valueLabel, std::to_string(filterHost_->TrackValue(track)).c_str());
+}
+
+void HostWindow::MoveTrack(int track, int value) {
+  if (track < 0 || track >= static_cast<int>(tracks_.size())) return;
+  SendMessageA(tracks_[track].bar, TBM_SETPOS, TRUE, value);
+  OnTrackScrolled(tracks_[track].bar);
+}
+
+void HostWindow::OnTrackScrolled(HWND bar) {
+  for (int i = 0; i < static_cast<int>(tracks_.size()); ++i) {
+    if (tracks_[i].bar != bar) continue;
+    const auto value = static_cast<int32_t>(SendMessageA(bar, TBM_GETPOS, 0, 0));
+    if (value == filterHost_->TrackValue(i) || !filterHost_->SetTrackValue(i, value)) return;
+    ShowTrackValue(i);
+    filterHost_->UpdateTrack(i);
+  }
+}
+
+LRESULT CALLBACK HostWindow::MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) == 0 && self != nullptr && self->onCommand_) {
+        self->onCommand_(static_cast<HostCommand>(LOWORD(wParam)));
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // The host decides when to close: the project may need saving and the
+      // filter must exit while its windows still exist.
+      if (self != nullptr && self->onCommand_) {
+        self->onCommand_(HostCommand::kExit);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      if (self != nullptr && self->main_ == window) {
+        self->main_ = nullptr;
+        self->filter_ = nullptr;
+      }
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK HostWindow::FilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self != nullptr && self->filterHost_ != nullptr) {
+    if (message == WM_HSCROLL && lParam != 0) self->OnTrackScrolled(reinterpret_cast<HWND>(lParam));
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+      const int check = LOWORD(wParam) - kCheckBaseId;
+      if (check >= 0 && check < self->filterHost_->checkCount() &&
+          !self->filterHost_->IsPushButton(check)) {
+        self->filterHost_->SetCheckValue(
+            check, SendMessageA(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0) == BST_CHECKED);
+        self->filterHost_->UpdateAll();
+      }
+    }
+    // Every message, the host's own controls' included. The plug-in's result
+    // asks the host to refresh its video frame, which this host does not have.
+    self->filterHost_->WindowMessage(window, message, wParam, lParam);
+  }
+  // Paint last: the plug-in paints through its own device context first, and
+  // the default handling then validates whatever it left.
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool PumpWaitingMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return true;
+}

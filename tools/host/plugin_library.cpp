@@ -1,0 +1,77 @@
+#include "plugin_library.h"
+
+namespace {
+
+using GetFilterTableFunction = FilterRecord*(__cdecl*)();
+
+// More controls than this would not fit any window; a larger count is a
+// corrupt descriptor, not a request.
+constexpr int kMaxItems = 64;
+
+void NoteMissingCallbacks(const FilterRecord& descriptor, std::vector<std::string>& missing) {
+  const struct {
+    bool present;
+    const char* what;
+  } slots[] = {
+      {descriptor.init != nullptr, "initialisation callback (0x34)"},
+      {descriptor.exit != nullptr, "exit callback (0x38)"},
+      {descriptor.update != nullptr, "update callback (0x3C)"},
+      {descriptor.windowMessage != nullptr, "window-message callback (0x40)"},
+      {descriptor.projectLoad != nullptr, "project-load hook (0x74)"},
+      {descriptor.projectSave != nullptr, "project-save hook (0x78)"},
+  };
+  for (const auto& slot : slots) {
+    if (!slot.present) missing.push_back(slot.what);
+  }
+}
+
+}  // namespace
+
+PluginLibrary LoadPluginLibrary(const std::string& path, std::string& error) {
+  PluginLibrary plugin;
+  plugin.module = LoadLibraryA(path.c_str());
+  if (plugin.module == nullptr) {
+    error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
+    return plugin;
+  }
+  auto getFilterTable =
+      reinterpret_cast<GetFilterTableFunction>(FindPluginExport(plugin, "GetFilterTable"));
+  if (getFilterTable == nullptr) {
+    plugin.missing.push_back("export GetFilterTable");
+    return plugin;
+  }
+  plugin.descriptor = getFilterTable();
+  if (plugin.descriptor == nullptr) {
+    plugin.missing.push_back("filter descriptor (GetFilterTable returned null)");
+    return plugin;
+  }
+  NoteMissingCallbacks(*plugin.descriptor, plugin.missing);
+  return plugin;
+}
+
+void UnloadPluginLibrary(PluginLibrary& plugin) {
+  if (plugin.module != nullptr) FreeLibrary(plugin.module);
+  plugin = PluginLibrary{};
+}
+
+void* FindPluginExport(const PluginLibrary& plugin, const char* name) {
+  if (plugin.module == nullptr) return nullptr;
+  return reinterpret_cast<void*>(GetProcAddress(plugin.module, name));
+}
+
+int DescriptorTrackCount(const FilterRecord& descriptor) {
+  const int32_t count = descriptor.trackCount;
+  if (count <= 0 || count > kMaxItems) return 0;
+  if (descriptor.trackNames == nullptr || descriptor.trackDefaults == nullptr ||
+      descriptor.trackMinimums == nullptr || descriptor.trackMaximums == nullptr) {
+    return 0;
+  }
+  return count;
+}
+
+int DescriptorCheckCount(const FilterRecord& descriptor) {
+  const int32_t count = descriptor.checkCount;
+  if (count <= 0 || count > kMaxItems) return 0;
+  if (descriptor.checkNames == nullptr || descriptor.checkDefaults == nullptr) return 0;
+  return count;
+}
