@@ -1,5 +1,5 @@
 # make test   installs what is missing, builds both targets, runs every test.
-.PHONY: test bootstrap build native win32 format clean bench
+.PHONY: test bootstrap build native win32 format clean bench run
 
 test: build
 	@status=0; \
@@ -36,3 +36,14 @@ bench: bootstrap
 	build/native/bench/script_face_bench
 	@echo "== win32 (i686, under Wine) =="
 	scripts/wine-run.sh build/win32/bench/script_face_bench.exe
+
+# make run  opens the editor in the host program under Wine; without a
+# display, under Xvfb, saving the window to build/screenshot.png instead.
+run: build
+	@if [ -n "$$DISPLAY" ]; then \
+	  scripts/wine-run.sh build/win32/velumbra-host.exe; \
+	else \
+	  xvfb-run -a scripts/wine-run.sh build/win32/velumbra-host.exe \
+	    --screenshot "Z:$(CURDIR)/build/screenshot.png" && \
+	  echo "no display: window saved to build/screenshot.png"; \
+	fi

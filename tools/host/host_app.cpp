@@ -194,6 +194,8 @@ int HostSession::Run() {
       report_.Error(error);
     }
     filter_->UpdateAll();
+  } else if (!options_.projectLoad.empty() || !options_.projectSave.empty()) {
+    report_.Error("project files go through the filter's hooks, and there is no filter");
   }
   ShowWindow(window_.mainWindow(), SW_SHOWNORMAL);
   UpdateWindow(window_.mainWindow());
