@@ -12,7 +12,7 @@ packages=(
   libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth x11-apps imagemagick
-  lua5.1 liblua5.1-0-dev libstb-dev
+  lua5.1 liblua5.1-0-dev libstb-dev fonts-ipafont-gothic
   dpkg-dev ca-certificates
 )
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "filter/host_interface.h"
+#include "filter/ui_strings.h"
 
 #define FAKE_EXPORT extern "C" __declspec(dllexport)
 
@@ -90,7 +91,7 @@ const char* const kTrackNames[] = {"ID"};
 const int32_t kTrackDefaults[] = {3};
 const int32_t kTrackMinimums[] = {1};
 const int32_t kTrackMaximums[] = {50};
-const char* const kCheckNames[] = {"Load", "Save"};
+const char* const kCheckNames[] = {ui_strings::kLoadButton, ui_strings::kSaveButton};
 const int32_t kCheckDefaults[] = {-1, -1};
 
 FilterRecord MakeDescriptor() {

@@ -166,9 +166,12 @@ TEST_F(HostedFake, EveryMessageAndTheButtonCommandsReachTheFilter) {
   Start();
   ASSERT_NE(window_.checkButton(0), nullptr);
   ASSERT_NE(window_.checkButton(1), nullptr);
-  char caption[16] = "";
-  GetWindowTextA(window_.checkButton(1), caption, sizeof caption);
-  EXPECT_STREQ(caption, "Save");  // the descriptor's name for check item 1
+  // The descriptor's code page 932 names, whatever this process's code page.
+  wchar_t caption[16] = L"";
+  GetWindowTextW(window_.checkButton(0), caption, 16);
+  EXPECT_STREQ(caption, L"\u8AAD\u8FBC");  // 読込
+  GetWindowTextW(window_.checkButton(1), caption, 16);
+  EXPECT_STREQ(caption, L"\u4FDD\u5B58");  // 保存
 
   SendMessageA(window_.checkButton(0), BM_CLICK, 0, 0);
   SendMessageA(window_.checkButton(1), BM_CLICK, 0, 0);

@@ -2,29 +2,35 @@
 
 #include <commdlg.h>
 
+#include "cp932_text.h"
+
 namespace {
 
-std::string RunDialog(HWND owner, const char* filter, const char* defaultExtension, bool save) {
-  char path[MAX_PATH] = "";
-  OPENFILENAMEA dialog = {};
+std::string RunDialog(HWND owner, const char* filter, size_t filterSize,
+                      const char* defaultExtension, bool save) {
+  const std::wstring wideFilter = WideFromCp932(filter, filterSize);
+  const std::wstring wideExtension = WideFromCp932(defaultExtension);
+  wchar_t path[MAX_PATH] = L"";
+  OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter;
+  dialog.lpstrFilter = wideFilter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path;
   dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = defaultExtension;
+  dialog.lpstrDefExt = wideExtension.empty() ? nullptr : wideExtension.c_str();
   dialog.Flags = OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-  const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-  return chosen ? std::string(path) : std::string();
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  return chosen ? AnsiFromWide(path) : std::string();
 }
 
 }  // namespace
 
-std::string AskFileToOpen(HWND owner, const char* filter) {
-  return RunDialog(owner, filter, nullptr, false);
+std::string AskFileToOpen(HWND owner, const char* filter, size_t filterSize) {
+  return RunDialog(owner, filter, filterSize, nullptr, false);
 }
 
-std::string AskFileToSave(HWND owner, const char* filter, const char* defaultExtension) {
-  return RunDialog(owner, filter, defaultExtension, true);
+std::string AskFileToSave(HWND owner, const char* filter, size_t filterSize,
+                          const char* defaultExtension) {
+  return RunDialog(owner, filter, filterSize, defaultExtension, true);
 }

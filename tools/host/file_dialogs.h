@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
-// The chosen path, or empty when the user cancels.
-std::string AskFileToOpen(HWND owner, const char* filter);
-std::string AskFileToSave(HWND owner, const char* filter, const char* defaultExtension);
+// `filter` is a code page 932 filter list of `filterSize` bytes, its NULs
+// included. The chosen path, or empty when the user cancels.
+std::string AskFileToOpen(HWND owner, const char* filter, size_t filterSize);
+std::string AskFileToSave(HWND owner, const char* filter, size_t filterSize,
+                          const char* defaultExtension);

@@ -122,7 +122,8 @@ void HostSession::OnCommand(HostCommand command) {
   std::string error;
   switch (command) {
     case HostCommand::kLoadProject: {
-      const std::string path = AskFileToOpen(owner, text::kProjectFileFilter);
+      const std::string path =
+          AskFileToOpen(owner, text::kProjectFileFilter, sizeof text::kProjectFileFilter);
       if (path.empty() || filter_ == nullptr) return;
       if (!LoadProjectFile(*filter_, path, error)) {
         report_.Error(error);
@@ -134,14 +135,16 @@ void HostSession::OnCommand(HostCommand command) {
     }
     case HostCommand::kSaveProject: {
       const std::string path =
-          AskFileToSave(owner, text::kProjectFileFilter, text::kProjectExtension);
+          AskFileToSave(owner, text::kProjectFileFilter, sizeof text::kProjectFileFilter,
+                        text::kProjectExtension);
       if (!path.empty() && filter_ != nullptr && !SaveProjectFile(*filter_, path, error)) {
         report_.Error(error);
       }
       return;
     }
     case HostCommand::kRunScript: {
-      const std::string path = AskFileToOpen(owner, text::kScriptFileFilter);
+      const std::string path =
+          AskFileToOpen(owner, text::kScriptFileFilter, sizeof text::kScriptFileFilter);
       if (!path.empty()) RunScript(path);
       return;
     }

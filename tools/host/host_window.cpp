@@ -4,13 +4,16 @@
 
 #include <string>
 
+#include "cp932_text.h"
 #include "filter/ui_strings.h"
 #include "filter_host.h"
 #include "host_system_info.h"
 
 namespace {
 
-constexpr char kMainClass[] = "VelumbraHostMain";
+// The host's own windows are Unicode so that code page 932 text shows right in
+// any locale; the filter window is ANSI, as the plug-in expects of its host.
+constexpr wchar_t kMainClass[] = L"VelumbraHostMain";
 constexpr char kFilterClass[] = "VelumbraHostFilter";
 
 // The host's controls in the band above the canvas.
@@ -26,6 +29,17 @@ constexpr int kCheckBaseId = 12004;  // the command IDs the plug-in expects for 
 DWORD MainStyle() { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
 
 bool RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC filterProc) {
+  WNDCLASSEXW mainClass = {};
+  mainClass.cbSize = sizeof mainClass;
+  WNDCLASSEXW existingMain = mainClass;
+  if (!GetClassInfoExW(instance, kMainClass, &existingMain)) {
+    mainClass.hInstance = instance;
+    mainClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    mainClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    mainClass.lpfnWndProc = mainProc;
+    mainClass.lpszClassName = kMainClass;
+    if (!RegisterClassExW(&mainClass)) return false;
+  }
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.hInstance = instance;
@@ -33,11 +47,6 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC filterProc) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   WNDCLASSEXA existing = {};
   existing.cbSize = sizeof existing;
-  if (!GetClassInfoExA(instance, kMainClass, &existing)) {
-    windowClass.lpfnWndProc = mainProc;
-    windowClass.lpszClassName = kMainClass;
-    if (!RegisterClassExA(&windowClass)) return false;
-  }
   if (!GetClassInfoExA(instance, kFilterClass, &existing)) {
     windowClass.lpfnWndProc = filterProc;
     windowClass.lpszClassName = kFilterClass;
@@ -50,27 +59,31 @@ HMENU CreateHostMenu(HostMenuState state) {
   namespace text = ui_strings::host;
   HMENU file = CreatePopupMenu();
   const UINT projectFlags = MF_STRING | (state.projectHooks ? 0 : MF_GRAYED);
-  AppendMenuA(file, projectFlags, static_cast<UINT>(HostCommand::kLoadProject),
-              text::kMenuLoadProject);
-  AppendMenuA(file, projectFlags, static_cast<UINT>(HostCommand::kSaveProject),
-              text::kMenuSaveProject);
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING | (state.scripts ? 0 : MF_GRAYED),
-              static_cast<UINT>(HostCommand::kRunScript), text::kMenuRunScript);
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING, static_cast<UINT>(HostCommand::kExit), text::kMenuExit);
+  AppendMenuW(file, projectFlags, static_cast<UINT>(HostCommand::kLoadProject),
+              WideFromCp932(text::kMenuLoadProject).c_str());
+  AppendMenuW(file, projectFlags, static_cast<UINT>(HostCommand::kSaveProject),
+              WideFromCp932(text::kMenuSaveProject).c_str());
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING | (state.scripts ? 0 : MF_GRAYED),
+              static_cast<UINT>(HostCommand::kRunScript),
+              WideFromCp932(text::kMenuRunScript).c_str());
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING, static_cast<UINT>(HostCommand::kExit),
+              WideFromCp932(text::kMenuExit).c_str());
   HMENU bar = CreateMenu();
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file),
+              WideFromCp932(text::kMenuFile).c_str());
   return bar;
 }
 
-HWND CreateChild(HWND parent, HINSTANCE instance, const char* windowClass, const char* text,
+// `text` is code page 932.
+HWND CreateChild(HWND parent, HINSTANCE instance, const wchar_t* windowClass, const char* text,
                  DWORD style, int x, int y, int width, int height, int id) {
-  HWND child =
-      CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  HWND child = CreateWindowExW(
+      0, windowClass, WideFromCp932(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
+      height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (child != nullptr) {
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(HostUiFont()), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(HostUiFont()), FALSE);
   }
   return child;
 }
@@ -90,9 +103,9 @@ bool HostWindow::Create(HINSTANCE instance, const char* title, FilterHost* filte
   HMENU menuBar = CreateHostMenu(menu);
   RECT frame = {0, 0, kFilterClientWidth, kFilterClientHeight};
   AdjustWindowRectEx(&frame, MainStyle(), TRUE, 0);
-  main_ = CreateWindowExA(0, kMainClass, title, MainStyle(), CW_USEDEFAULT, CW_USEDEFAULT,
-                          frame.right - frame.left, frame.bottom - frame.top, nullptr, menuBar,
-                          instance, this);
+  main_ = CreateWindowExW(0, kMainClass, WideFromCp932(title).c_str(), MainStyle(), CW_USEDEFAULT,
+                          CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                          nullptr, menuBar, instance, this);
   if (main_ == nullptr) {
     DestroyMenu(menuBar);
     return false;
@@ -135,16 +148,16 @@ void HostWindow::CreateHostControls(HINSTANCE instance) {
   int y = kMargin;
   const int barWidth = kFilterClientWidth - 2 * kMargin - kLabelWidth - kValueWidth;
   for (int i = 0; i < filterHost_->trackCount(); ++i, y += kRowHeight) {
-    CreateChild(filter_, instance, "STATIC", record.trackNames[i], SS_LEFT, kMargin, y + 4,
+    CreateChild(filter_, instance, L"STATIC", record.trackNames[i], SS_LEFT, kMargin, y + 4,
                 kLabelWidth, 18, -1);
     Track track;
-    track.bar = CreateChild(filter_, instance, TRACKBAR_CLASSA, "", TBS_HORZ | TBS_NOTICKS,
+    track.bar = CreateChild(filter_, instance, TRACKBAR_CLASSW, "", TBS_HORZ | TBS_NOTICKS,
                             kMargin + kLabelWidth, y, barWidth, 24, kTrackBarBaseId + i);
     SendMessageA(track.bar, TBM_SETRANGEMIN, FALSE, filterHost_->TrackMinimum(i));
     SendMessageA(track.bar, TBM_SETRANGEMAX, FALSE, filterHost_->TrackMaximum(i));
     SendMessageA(track.bar, TBM_SETPOS, TRUE, filterHost_->TrackValue(i));
     track.valueLabel =
-        CreateChild(filter_, instance, "STATIC", "", SS_RIGHT,
+        CreateChild(filter_, instance, L"STATIC", "", SS_RIGHT,
                     kFilterClientWidth - kMargin - kValueWidth, y + 4, kValueWidth, 18, -1);
     tracks_.push_back(track);
     ShowTrackValue(i);
@@ -152,7 +165,7 @@ void HostWindow::CreateHostControls(HINSTANCE instance) {
   for (int i = 0; i < filterHost_->checkCount(); ++i) {
     const DWORD style =
         filterHost_->IsPushButton(i) ? static_cast<DWORD>(BS_PUSHBUTTON) : BS_AUTOCHECKBOX;
-    HWND button = CreateChild(filter_, instance, "BUTTON", record.checkNames[i], style,
+    HWND button = CreateChild(filter_, instance, L"BUTTON", record.checkNames[i], style,
                               kMargin + i * (kButtonWidth + kMargin), y + 4, kButtonWidth,
                               kButtonHeight, kCheckBaseId + i);
     if (!filterHost_->IsPushButton(i) && filterHost_->CheckValue(i) != 0) {
@@ -163,7 +176,8 @@ void HostWindow::CreateHostControls(HINSTANCE instance) {
 }
 
 void HostWindow::ShowTrackValue(int track) {
-  SetWindowTextA(tracks_[track].valueLabel, std::to_string(filterHost_->TrackValue(track)).c_str());
+  SetWindowTextW(tracks_[track].valueLabel,
+                 std::to_wstring(filterHost_->TrackValue(track)).c_str());
 }
 
 void HostWindow::MoveTrack(int track, int value) {
@@ -184,10 +198,10 @@ void HostWindow::OnTrackScrolled(HWND bar) {
 
 LRESULT CALLBACK HostWindow::MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_COMMAND:
       if (lParam == 0 && HIWORD(wParam) == 0 && self != nullptr && self->onCommand_) {
@@ -213,7 +227,7 @@ LRESULT CALLBACK HostWindow::MainProc(HWND window, UINT message, WPARAM wParam, 
     default:
       break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK HostWindow::FilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
