@@ -59,6 +59,19 @@ int32_t __cdecl WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
   event.wParam = wParam;
   event.lParam = lParam;
   g_events.push_back(event);
+  // A canvas band in one colour, painted as a filter paints: through its own
+  // device context, leaving the rest of the window to the host.
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT canvas = {0, 78, client.right, 134};
+    HBRUSH brush = CreateSolidBrush(RGB(0x12, 0x34, 0x56));
+    FillRect(dc, &canvas, brush);
+    DeleteObject(brush);
+    EndPaint(window, &paint);
+  }
   return 0;
 }
 

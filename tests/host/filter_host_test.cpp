@@ -16,6 +16,7 @@
 #include "lua_runner.h"
 #include "plugin_library.h"
 #include "project_file.h"
+#include "window_capture.h"
 
 namespace {
 
@@ -187,6 +188,27 @@ TEST_F(HostedFake, EveryMessageAndTheButtonCommandsReachTheFilter) {
   ASSERT_EQ(reset.size(), 1u);
   EXPECT_EQ(reset[0].wParam, 5u);
   EXPECT_EQ(reset[0].lParam, 6);
+}
+
+TEST_F(HostedFake, CapturesTheFilterWindowAsPainted) {
+  Start();
+  ShowWindow(window_.mainWindow(), SW_SHOWNORMAL);
+  const CapturedImage image = CaptureClientArea(window_.mainWindow());
+  ASSERT_EQ(image.width, kFilterClientWidth);
+  ASSERT_EQ(image.height, kFilterClientHeight);
+  const auto at = [&](int x, int y) { return image.pixels[y * image.width + x]; };
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const uint32_t background =
+      uint32_t{GetRValue(face)} << 16 | uint32_t{GetGValue(face)} << 8 | GetBValue(face);
+  // The fake's canvas band, rows 78 to 133 across the width; the class
+  // background below it.
+  for (int x : {0, 200, kFilterClientWidth - 1}) {
+    EXPECT_EQ(at(x, 78), 0x123456u) << x;
+    EXPECT_EQ(at(x, 133), 0x123456u) << x;
+    EXPECT_EQ(at(x, 134), background) << x;
+    EXPECT_EQ(at(x, kFilterClientHeight - 1), background) << x;
+  }
+  EXPECT_FALSE(MessagesNumbered(WM_PAINT).empty());
 }
 
 TEST_F(HostedFake, SaveMeasuresThenWritesAndLoadHandsBackTheSameBytes) {
