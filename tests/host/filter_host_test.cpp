@@ -353,3 +353,39 @@ TEST(LuaRunner, NeedsTheModuleExport) {
 }
 
 }  // namespace
+
+namespace {
+
+// Closing asks the host first, which saves and exits the filter before any
+// window goes; the menu offers only what the plug-in supports.
+TEST(HostWindowCommands, CloseAndMenuGoToTheHost) {
+  struct Case {
+    HostMenuState menu;
+    bool projectGrayed, scriptGrayed;
+  } cases[] = {
+      {{true, true}, false, false}, {{false, true}, true, false}, {{true, false}, false, true}};
+  for (const Case& c : cases) {
+    std::vector<HostCommand> commands;
+    HostWindow window;
+    ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), "menu", nullptr, c.menu,
+                              [&](HostCommand command) { commands.push_back(command); }));
+    HMENU menu = GetMenu(window.mainWindow());
+    const auto grayed = [&](HostCommand command) {
+      return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    EXPECT_EQ(grayed(HostCommand::kLoadProject), c.projectGrayed);
+    EXPECT_EQ(grayed(HostCommand::kSaveProject), c.projectGrayed);
+    EXPECT_EQ(grayed(HostCommand::kRunScript), c.scriptGrayed);
+    EXPECT_FALSE(grayed(HostCommand::kExit));
+
+    SendMessageW(window.mainWindow(), WM_COMMAND, static_cast<WPARAM>(HostCommand::kSaveProject),
+                 0);
+    SendMessageW(window.mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window.mainWindow()));  // still there until the host destroys it
+    EXPECT_EQ(commands, (std::vector<HostCommand>{HostCommand::kSaveProject, HostCommand::kExit}));
+    window.Destroy();
+    EXPECT_FALSE(PumpWaitingMessages());  // destroying the main window ends the message loop
+  }
+}
+
+}  // namespace
