@@ -1,8 +1,15 @@
 # make test   installs what is missing, builds both targets, runs every test.
-.PHONY: test bootstrap build native win32 format clean bench run
+# make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300) seconds.
+# make bench  the script face's speed, natively and on the 32-bit build.
+.PHONY: test bootstrap build native win32 fuzz-build fuzz format clean bench run
+
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS := read_gradation_bytes load_project_data
 
 test: build
 	@status=0; \
+	ctest --preset fuzz -j2 || status=1; \
+	cat build/fuzz/work/*/summary.txt 2>/dev/null || true; \
 	ctest --preset native -j2 || status=1; \
 	xvfb-run -a ctest --preset win32 -j2 || status=1; \
 	exit $$status
@@ -10,15 +17,27 @@ test: build
 bootstrap:
 	@scripts/bootstrap.sh
 
-build: native win32
+build: native win32 fuzz-build
 
 native: bootstrap
-	cmake --preset native >/dev/null
+	cmake --preset native -DVELUMBRA_BENCHMARKS=OFF >/dev/null
 	cmake --build --preset native
 
 win32: bootstrap
-	cmake --preset win32 >/dev/null
+	cmake --preset win32 -DVELUMBRA_BENCHMARKS=OFF >/dev/null
 	cmake --build --preset win32
+
+fuzz-build: bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	@status=0; \
+	for name in $(FUZZ_TARGETS); do \
+	  scripts/run-fuzzer.sh $$name build/fuzz/tests/fuzz/$${name}_fuzzer $(FUZZ_SECONDS) \
+	    build/fuzz/work/$$name build/fuzz/tests/fuzz/seeds/$$name || status=1; \
+	done; \
+	exit $$status
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')

@@ -1,0 +1,81 @@
+#include "persist/gradation_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "model/banks.h"
+#include "persist/file_system.h"
+#include "persist/gradation_bytes.h"
+
+namespace {
+
+bool IsBankIndex(int32_t index) { return index >= 0 && index < kBankSize; }
+
+// Reads the header first: the counts decide how much is read, and a dropped
+// file that is no gradation at all costs eight bytes.
+bool ReadRecordInto(FILE* file, GradationData& gradation) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(file);
+  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+  uint8_t header[kRecordHeaderSize];
+  if (static_cast<unsigned long>(size) < kRecordHeaderSize ||
+      std::fread(header, 1, kRecordHeaderSize, file) != kRecordHeaderSize) {
+    return false;
+  }
+  const uint64_t length = GradationRecordLength(header);
+  if (length > static_cast<unsigned long>(size)) return false;  // truncated
+
+  const auto bytes = static_cast<size_t>(length);
+  std::unique_ptr<uint8_t[]> record(new (std::nothrow) uint8_t[bytes]);
+  if (!record) return false;
+  std::memcpy(record.get(), header, kRecordHeaderSize);
+  const size_t rest = bytes - kRecordHeaderSize;
+  if (std::fread(record.get() + kRecordHeaderSize, 1, rest, file) != rest) return false;
+  return ReadGradationBytes(gradation, record.get(), bytes) == bytes;
+}
+
+// A new file in the target's folder, so that the final replace is a rename
+// within one volume.
+FILE* CreateFileBeside(const char* target, std::string& name) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = std::string(target) + "~" + std::to_string(attempt) + ".tmp";
+    if (FILE* file = CreateNewFile(name.c_str())) return file;
+    if (errno != EEXIST) return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool LoadGradationFile(const char* path, int32_t bankIndex) {
+  if (path == nullptr || !IsBankIndex(bankIndex)) return false;
+  FILE* file = OpenForReading(path);
+  if (file == nullptr) return false;
+  const bool loaded = ReadRecordInto(file, GradationBank[bankIndex]);
+  std::fclose(file);
+  if (loaded) NotifyBankReplaced(bankIndex, 1);
+  return loaded;
+}
+
+bool SaveGradationFile(const char* path, int32_t bankIndex) {
+  if (path == nullptr || !IsBankIndex(bankIndex)) return false;
+  const GradationData& gradation = GradationBank[bankIndex];
+  const uint32_t length = WriteGradationBytes(gradation, nullptr);
+  std::unique_ptr<uint8_t[]> record(new (std::nothrow) uint8_t[length]);
+  if (!record) return false;
+  WriteGradationBytes(gradation, record.get());
+
+  std::string temporary;
+  FILE* file = CreateFileBeside(path, temporary);
+  if (file == nullptr) return false;
+  bool written = std::fwrite(record.get(), 1, length, file) == length;
+  written = FlushToStorage(file) && written;
+  written = std::fclose(file) == 0 && written;
+  if (written && ReplaceFileWith(path, temporary.c_str())) return true;
+  std::remove(temporary.c_str());
+  return false;
+}
