@@ -60,7 +60,7 @@ bench: bootstrap
 # display, under Xvfb, saving the window to build/screenshot.png instead.
 # Wine in a Japanese locale, so that the plug-in's code page 932 captions
 # read as they do in the host it is made for.
-run: build
+run: native win32
 	@if [ -n "$$DISPLAY" ]; then \
 	  LANG=ja_JP.UTF-8 scripts/wine-run.sh build/win32/velumbra-host.exe; \
 	else \
