@@ -22,7 +22,7 @@ foreach(line IN LISTS imports)
   endif()
 endforeach()
 
-foreach(export luaopen_Velumbra)
+foreach(export luaopen_Velumbra GetFilterTable)
   if(NOT dump MATCHES "\\] ${export}\n")
     message(SEND_ERROR "export ${export} missing or decorated")
     math(EXPR failures "${failures} + 1")

@@ -1,0 +1,10 @@
+// Files dropped on the filter window.
+#pragma once
+
+#include <shellapi.h>
+#include <windows.h>
+
+// Loads the first dropped file into the shown bank entry; a file that does not
+// load changes nothing and shows no message. Releases the drop and
+// invalidates the canvas.
+void LoadDroppedGradation(HDROP drop, HWND window);

@@ -1,0 +1,256 @@
+// The filter face of the shipped library driven as a host drives it, in a
+// process that also holds the script face's Lua runtime, so both faces share
+// the one bank as they do in the real host.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <lua.hpp>
+
+#include "filter/canvas_raster.h"
+#include "filter_harness.h"
+#include "model/banks.h"
+#include "persist/gradation_bytes.h"
+
+namespace {
+
+class FilterFace : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(host_.Load(VELUMBRA_LIBRARY_PATH));
+    L_ = luaL_newstate();
+    luaL_openlibs(L_);
+    auto open = reinterpret_cast<lua_CFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), "luaopen_Velumbra")));
+    ASSERT_NE(open, nullptr);
+    lua_pushcfunction(L_, open);
+    ASSERT_EQ(lua_pcall(L_, 0, 0, 0), 0);
+  }
+  void TearDown() override {
+    host_.Close();
+    lua_close(L_);
+  }
+
+  std::string Lua(const std::string& chunk) {
+    std::string result;
+    if (luaL_dostring(L_, chunk.c_str()) != 0) {
+      result = std::string("error: ") + lua_tostring(L_, -1);
+    } else if (lua_gettop(L_) > 0 && lua_isstring(L_, -1)) {
+      result = lua_tostring(L_, -1);
+    }
+    lua_settop(L_, 0);
+    return result;
+  }
+
+  // A summary of bank entry `id` as the script face reads it.
+  std::string Describe(int id) {
+    return Lua("local c, a = Velumbra.GetGradationData(" + std::to_string(id) +
+               ") local s = #c .. '/' .. #a for _, e in ipairs(c) do s = s .. ' ' .. "
+               "string.format('%06X@%g', e.value, e.point) end return s");
+  }
+
+  // What the canvas must show for a gradation, drawn by the same raster code
+  // linked into this test, with the window's button face.
+  static std::vector<uint32_t> Expected(const GradationData& gradation) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    CanvasRaster raster;
+    RenderCanvas(gradation, FilterHarness::kClientWidth, FilterHarness::kClientWidth,
+                 static_cast<uint32_t>(GetRValue(face)) << 16 | GetGValue(face) << 8 | GetBValue(face),
+                 raster);
+    return raster.pixels;
+  }
+
+  FilterHarness host_;
+  lua_State* L_ = nullptr;
+};
+
+TEST_F(FilterFace, DescriptorSlots) {
+  FilterRecord* d = host_.descriptor();
+  auto get = reinterpret_cast<FilterRecord*(__cdecl*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), "GetFilterTable")));
+  EXPECT_EQ(get(), d);
+  const auto* slots = reinterpret_cast<const uint32_t*>(d);
+  EXPECT_EQ(slots[0x00 / 4], 0x00044004u);
+  EXPECT_EQ(slots[0x04 / 4], 0x30000000u);
+  EXPECT_EQ(slots[0x08 / 4], 0x300000ACu);
+  EXPECT_STREQ(d->name, "Velumbra");
+  EXPECT_EQ(d->trackCount, 1);
+  EXPECT_STREQ(d->trackNames[0], "ID");
+  EXPECT_EQ(d->trackDefaults[0], 1);
+  EXPECT_EQ(d->trackMinimums[0], 1);
+  EXPECT_EQ(d->trackMaximums[0], 50);
+  EXPECT_EQ(d->checkCount, 2);
+  EXPECT_STREQ(d->checkNames[0], "\x93\xC7\x8D\x9E");
+  EXPECT_STREQ(d->checkNames[1], "\x95\xDB\x91\xB6");
+  EXPECT_EQ(d->checkDefaults[0], -1);
+  EXPECT_EQ(d->checkDefaults[1], -1);
+  EXPECT_STREQ(d->information, "Velumbra version 0.03 by qorvin");
+  for (uint32_t offset : {0x34u, 0x38u, 0x3Cu, 0x40u, 0x74u, 0x78u}) {
+    EXPECT_NE(slots[offset / 4], 0u) << std::hex << offset;
+  }
+  for (uint32_t offset = 0x44; offset <= 0x70; offset += 4) {
+    if (offset == 0x54) continue;
+    EXPECT_EQ(slots[offset / 4], 0u) << std::hex << offset;
+  }
+  EXPECT_EQ(slots[0x30 / 4], 0u);
+  for (uint32_t offset : {0x7Cu, 0x80u, 0x84u, 0x88u}) EXPECT_EQ(slots[offset / 4], 0u);
+}
+
+TEST_F(FilterFace, InitialisationBuildsTheDisabledPanelAndTheDefaults) {
+  EXPECT_EQ(Lua("return #Velumbra.GetGradationData(1)"), "0");  // nothing before init
+  ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+  EXPECT_EQ(Describe(1), "2/2 000000@0 FFFFFF@100");
+  EXPECT_EQ(Describe(50), "2/2 000000@0 FFFFFF@100");
+  struct Control {
+    int id, x, y, width, height;
+  } controls[] = {{1000, 8, 142, 402, 46},  {1001, 16, 162, 64, 18}, {1002, 266, 162, 64, 18},
+                  {1003, 338, 162, 64, 18}, {1010, 8, 196, 402, 46}, {1011, 16, 216, 64, 18},
+                  {1012, 266, 216, 64, 18}, {1013, 338, 216, 64, 18}};
+  for (const Control& c : controls) {
+    HWND control = GetDlgItem(host_.window(), c.id);
+    ASSERT_NE(control, nullptr) << c.id;
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, host_.window(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, c.x) << c.id;
+    EXPECT_EQ(r.top, c.y) << c.id;
+    EXPECT_EQ(r.right - r.left, c.width) << c.id;
+    EXPECT_EQ(r.bottom - r.top, c.height) << c.id;
+    EXPECT_FALSE(IsWindowEnabled(control)) << c.id;
+  }
+}
+
+TEST_F(FilterFace, CanvasFollowsTheIdTrackAndIgnoresOtherStatuses) {
+  ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+  host_.Pump();
+  const std::vector<uint32_t> unpainted = host_.CanvasPixels();
+  GradationData defaults;
+  SetDefaultGradation(defaults);
+  EXPECT_NE(unpainted, Expected(defaults)) << "painted before the first update";
+
+  ASSERT_EQ(Lua("Velumbra.SetGradationData(7, {{value = 0xFF0000, point = 20}, "
+                "{value = 0x0000FF, point = 80}}, {{value = 100, point = 0}, "
+                "{value = 0, point = 100}})"),
+            "");
+  GradationData seventh;
+  AddColorStop(seventh, 20.0f, Rgb{255, 0, 0});
+  AddColorStop(seventh, 80.0f, Rgb{0, 0, 255});
+  AddAlphaStop(seventh, 0.0f, 100.0f);
+  AddAlphaStop(seventh, 100.0f, 0.0f);
+
+  EXPECT_EQ(host_.Update(7, 0x20000), 1);  // not the ID track: ignored
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), unpainted);
+
+  EXPECT_EQ(host_.Update(7, 0x10000), 1);
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(seventh));
+
+  EXPECT_EQ(host_.Update(1, 0), 1);
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(defaults));
+}
+
+TEST_F(FilterFace, ScriptSetterRepaintsOnlyTheShownGradation) {
+  ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+  host_.Update(3, 0);
+  host_.Pump();
+  GradationData defaults;
+  SetDefaultGradation(defaults);
+  ASSERT_EQ(host_.CanvasPixels(), Expected(defaults));
+  // No message is pumped: the repaint must happen inside the call.
+  Lua("Velumbra.SetGradationData(4, {{value = 0x00FF00, point = 0}}, {})");
+  EXPECT_EQ(host_.CanvasPixels(), Expected(defaults));
+  Lua("Velumbra.SetGradationData(3, {{value = 0x00FF00, point = 0}}, {})");
+  GradationData green;
+  AddColorStop(green, 0.0f, Rgb{0, 255, 0});
+  EXPECT_EQ(host_.CanvasPixels(), Expected(green));
+}
+
+TEST_F(FilterFace, HostResetMessageRestoresEveryEntry) {
+  ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+  host_.Update(2, 0);
+  Lua("Velumbra.SetGradationData(2, {}, {}) Velumbra.SetGradationData(49, {}, {})");
+  EXPECT_EQ(Describe(49), "0/0");
+  EXPECT_EQ(host_.Send(WM_USER + 101), 0);
+  EXPECT_EQ(Describe(2), "2/2 000000@0 FFFFFF@100");
+  EXPECT_EQ(Describe(49), "2/2 000000@0 FFFFFF@100");
+}
+
+// A drop handle as the shell builds one: DROPFILES followed by the
+// NUL-separated names and a final NUL.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+  std::string names;
+  for (const std::string& p : paths) names += p + '\0';
+  names += '\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = FALSE;
+  memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+std::string TempPath(const char* name) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + name;
+}
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FILE* file = fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+}
+
+std::vector<uint8_t> Record(const GradationData& g) {
+  std::vector<uint8_t> bytes(WriteGradationBytes(g, nullptr));
+  WriteGradationBytes(g, bytes.data());
+  return bytes;
+}
+
+TEST_F(FilterFace, DroppedFilesLoadTheFirstIntoTheShownEntry) {
+  ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+  host_.Update(5, 0);
+  GradationData red, blue;
+  AddColorStop(red, 10.0f, Rgb{255, 0, 0});
+  AddColorStop(blue, 90.0f, Rgb{0, 0, 255});
+  const std::string redPath = TempPath("velumbra_drop_red.grd");
+  const std::string bluePath = TempPath("velumbra_drop_blue.grd");
+  const std::string junkPath = TempPath("velumbra_drop_junk.grd");
+  WriteFile(redPath, Record(red));
+  WriteFile(bluePath, Record(blue));
+  WriteFile(junkPath, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 2, 3});  // counts far past the end
+
+  EXPECT_EQ(host_.Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({redPath, bluePath}))), 1);
+  EXPECT_EQ(Describe(5), "1/0 FF0000@10");
+  EXPECT_EQ(host_.Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({junkPath}))), 1);
+  EXPECT_EQ(Describe(5), "1/0 FF0000@10");
+  EXPECT_EQ(host_.Send(WM_DROPFILES,
+                       reinterpret_cast<WPARAM>(MakeDrop({TempPath("velumbra_no_such.grd")}))),
+            1);
+  EXPECT_EQ(Describe(5), "1/0 FF0000@10");
+  EXPECT_EQ(Describe(6), "2/2 000000@0 FFFFFF@100");
+  // The canvas was invalidated: the next paint shows the dropped gradation.
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(red));
+  DeleteFileA(redPath.c_str());
+  DeleteFileA(bluePath.c_str());
+  DeleteFileA(junkPath.c_str());
+}
+
+TEST_F(FilterFace, UnknownMessagesAndUnwiredInputYieldZero) {
+  ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+  host_.Update(1, 0);
+  EXPECT_EQ(host_.Send(WM_USER + 7), 0);
+  EXPECT_EQ(host_.Send(WM_TIMER), 0);
+}
+
+}  // namespace
