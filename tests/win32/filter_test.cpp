@@ -3,6 +3,8 @@
 // the one bank as they do in the real host.
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -59,9 +61,10 @@ class FilterFace : public ::testing::Test {
   static std::vector<uint32_t> Expected(const GradationData& gradation) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     CanvasRaster raster;
-    RenderCanvas(gradation, FilterHarness::kClientWidth, FilterHarness::kClientWidth,
-                 static_cast<uint32_t>(GetRValue(face)) << 16 | GetGValue(face) << 8 | GetBValue(face),
-                 raster);
+    RenderCanvas(
+        gradation, FilterHarness::kClientWidth, FilterHarness::kClientWidth,
+        static_cast<uint32_t>(GetRValue(face)) << 16 | GetGValue(face) << 8 | GetBValue(face),
+        raster);
     return raster.pixels;
   }
 

@@ -247,12 +247,18 @@ LRESULT CALLBACK HostWindow::FilterProc(HWND window, UINT message, WPARAM wParam
         self->filterHost_->UpdateAll();
       }
     }
+    // A paint is erased and validated first, so that the plug-in's own
+    // drawing, through a device context of its own, lands on top.
+    if (message == WM_PAINT) {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      EndPaint(window, &paint);
+    }
     // Every message, the host's own controls' included. The plug-in's result
     // asks the host to refresh its video frame, which this host does not have.
     self->filterHost_->WindowMessage(window, message, wParam, lParam);
+    if (message == WM_PAINT) return 0;
   }
-  // Paint last: the plug-in paints through its own device context first, and
-  // the default handling then validates whatever it left.
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
