@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth x11-apps imagemagick
   lua5.1 liblua5.1-0-dev libstb-dev fonts-ipafont-gothic
-  dpkg-dev ca-certificates
+  dpkg-dev ca-certificates locales
 )
 
 as_root() {
@@ -78,6 +78,18 @@ fi
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "bootstrap: installing ${missing[*]}"
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A Japanese locale, so that Wine runs with code page 932 as the ANSI code
+# page and the editor's captions read as they do in a Japanese host.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  echo "bootstrap: generating the ja_JP.UTF-8 locale"
+  if [ -f /etc/locale.gen ] && grep -q '^# *ja_JP.UTF-8 UTF-8' /etc/locale.gen; then
+    as_root sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  elif ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  fi
+  as_root locale-gen >/dev/null
 fi
 
 # Source packages: fetched, never committed.

@@ -62,15 +62,15 @@ int32_t __cdecl WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
   // A canvas band in one colour, painted as a filter paints: through its own
   // device context, leaving the rest of the window to the host.
   if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    // Through a device context of its own, as the real filter paints.
+    HDC dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
     const RECT canvas = {0, 78, client.right, 134};
     HBRUSH brush = CreateSolidBrush(RGB(0x12, 0x34, 0x56));
     FillRect(dc, &canvas, brush);
     DeleteObject(brush);
-    EndPaint(window, &paint);
+    ReleaseDC(window, dc);
   }
   return 0;
 }
