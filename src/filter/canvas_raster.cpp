@@ -74,7 +74,7 @@ void DrawFrame(Painter& painter, int32_t width) {
   }
 }
 
-void DrawBar(Painter& painter, const GradationData& gradation, int32_t width) {
+void DrawGradationBar(Painter& painter, const GradationData& gradation, int32_t width) {
   const int32_t n = width - 18;
   if (n <= 0) return;
   const double columns = static_cast<float>(n);
@@ -122,6 +122,17 @@ void DrawMarker(Painter& painter, const char* const map[], int32_t top, int64_t 
   }
 }
 
+void DrawColorMarker(Painter& painter, const ColorStop& stop, int32_t markerWidth) {
+  const int64_t centre = static_cast<int64_t>(StopToX(markerWidth, stop.position));
+  DrawMarker(painter, kColorMarker, kColorMarkerTop, centre, PackedFromStop(stop));
+}
+
+void DrawAlphaMarker(Painter& painter, const AlphaStop& stop, int32_t markerWidth) {
+  const uint32_t grey = LowByteOf(stop.opacity * 255.0f / 100.0f);
+  const int64_t centre = static_cast<int64_t>(StopToX(markerWidth, stop.position));
+  DrawMarker(painter, kAlphaMarker, kAlphaMarkerTop, centre, grey << 16 | grey << 8 | grey);
+}
+
 }  // namespace
 
 int32_t StopToX(int32_t clientWidth, float position) {
@@ -142,16 +153,11 @@ void RenderCanvas(const GradationData& gradation, int32_t width, int32_t markerW
   raster.pixels.assign(static_cast<size_t>(raster.width) * kCanvasRows, background);
   Painter painter(raster);
   DrawFrame(painter, width);
-  DrawBar(painter, gradation, width);
+  DrawGradationBar(painter, gradation, width);
   for (const ColorStop& stop : gradation.colorStops) {
-    if (!stop.active) continue;
-    const int64_t centre = static_cast<int64_t>(StopToX(markerWidth, stop.position));
-    DrawMarker(painter, kColorMarker, kColorMarkerTop, centre, PackedFromStop(stop));
+    if (stop.active) DrawColorMarker(painter, stop, markerWidth);
   }
   for (const AlphaStop& stop : gradation.alphaStops) {
-    if (!stop.active) continue;
-    const uint32_t grey = LowByteOf(stop.opacity * 255.0f / 100.0f);
-    const int64_t centre = static_cast<int64_t>(StopToX(markerWidth, stop.position));
-    DrawMarker(painter, kAlphaMarker, kAlphaMarkerTop, centre, grey << 16 | grey << 8 | grey);
+    if (stop.active) DrawAlphaMarker(painter, stop, markerWidth);
   }
 }
