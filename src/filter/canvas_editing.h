@@ -1,0 +1,74 @@
+// What a left-button press, drag and release on the canvas do to the shown
+// gradation and the selections, free of any window: the window layer carries
+// out the returned effects (capture, repaint, panel rows).
+#pragma once
+
+#include <cstdint>
+
+#include "model/gradation.h"
+
+// Rows of the client area, both ends included.
+constexpr int32_t kColorTrackTop = 78;
+constexpr int32_t kColorTrackBottom = 89;
+constexpr int32_t kAlphaTrackTop = 122;
+constexpr int32_t kAlphaTrackBottom = 133;
+// While dragged, a stop stays on its track within these rows.
+constexpr int32_t kColorBandTop = 70;
+constexpr int32_t kColorBandBottom = 97;
+constexpr int32_t kAlphaBandTop = 114;
+constexpr int32_t kAlphaBandBottom = 141;
+// A marker is hit this many columns either side of its centre.
+constexpr int32_t kMarkerReach = 5;
+
+// A selected stop, held by serial: a stop found again by serial cannot be a
+// stale reference into a list that has since been re-sorted or replaced.
+struct StopSelection {
+  bool valid = false;
+  int32_t serial = 0;
+};
+
+enum DragMode : int32_t { kNoDrag = 0, kDragColor = 1, kDragAlpha = 2 };
+
+// The part of the editor's record the canvas edits.
+struct CanvasEditing {
+  GradationData* current = nullptr;  // the shown gradation; null until the first update
+  int32_t clientWidth = 0;
+  int32_t dragMode = kNoDrag;
+  StopSelection selectedColor;
+  StopSelection selectedAlpha;
+  bool insideBand = true;  // never reset by a press or a release
+};
+
+enum class RowChange : uint8_t { kKeep, kEnable, kDisable };
+
+struct CanvasEffects {
+  int32_t result = 0;  // for the host; nonzero asks it to refresh
+  bool invalidate = false;
+  bool refreshPanel = false;
+  bool capture = false;
+  bool releaseCapture = false;
+  RowChange colorRow = RowChange::kKeep;
+  RowChange opacityRow = RowChange::kKeep;
+};
+
+// Selects the marker under (x, y), scanning from the stop drawn last, or adds
+// a stop on an empty spot of a track; either starts a drag.
+CanvasEffects PressOnCanvas(CanvasEditing& editing, int32_t x, int32_t y);
+CanvasEffects MoveOnCanvas(CanvasEditing& editing, int32_t x, int32_t y);
+// Ends a drag; a stop released off its track is removed.
+CanvasEffects ReleaseOnCanvas(CanvasEditing& editing);
+
+// During a drag: marks the dragged stop on or off its track by the pointer's
+// row and returns whether it is on. A track of two stops or fewer keeps it on.
+bool UpdateDragBand(CanvasEditing& editing, int32_t y);
+// During a drag: moves the dragged stop to the column's position (clamped to
+// 0..100). False when no drag is under way. The panel is the caller's.
+bool MoveDraggedStop(CanvasEditing& editing, int32_t x);
+// Moves the selected stop of the track and keeps it selected through the
+// re-sort. A selection that names no stop is dropped and nothing moves.
+void MoveSelectedStop(CanvasEditing& editing, StopTrack track, float position);
+
+// The selected stop, or null (and the selection dropped) when it names no
+// stop of the shown gradation.
+ColorStop* SelectedColorStop(CanvasEditing& editing);
+AlphaStop* SelectedAlphaStop(CanvasEditing& editing);
