@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "filter/canvas_mouse.h"
 #include "filter/canvas_window.h"
 #include "filter/dropped_files.h"
 #include "filter/editor_state.h"
@@ -23,13 +24,19 @@ void RepaintIfShown(int32_t id) {
   PaintCanvas(editor.window);
 }
 
-// Any replacement of the shown entry's lists makes its selections stale.
+// Any replacement of the shown entry's lists makes its selections stale; the
+// rows that showed them are disabled, since typing there could reach nothing.
 void ForgetSelectionsInReplaced(int32_t firstIndex, int32_t count) {
   const int32_t shown = Editor().currentIndex;
   if (Editor().current != nullptr && shown >= firstIndex && shown - firstIndex < count) {
     ForgetSelections();
+    EnablePropertyGroups(false, false);
   }
 }
+
+// Client coordinates arrive as two signed 16-bit halves.
+int32_t LowX(LPARAM lParam) { return static_cast<int16_t>(LOWORD(lParam)); }
+int32_t HighY(LPARAM lParam) { return static_cast<int16_t>(HIWORD(lParam)); }
 
 HFONT HostUiFont(FilterRecord* filter) {
   if (filter->host == nullptr || filter->host->querySystemInfo == nullptr) return nullptr;
@@ -76,11 +83,21 @@ int32_t __cdecl UpdateFilter(FilterRecord* filter, int32_t status) {
 }
 
 int32_t __cdecl FilterWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                 void* /*editHandle*/, FilterRecord* /*filter*/) {
+                                 void* /*editHandle*/, FilterRecord* filter) {
   switch (message) {
     case WM_PAINT:
       HandlePaint(window);
       return 0;
+    case WM_COMMAND:
+      return HandlePanelCommand(filter, HIWORD(wParam), window, LOWORD(wParam));
+    case WM_MOUSEMOVE:
+      return HandleMouseMove(window, LowX(lParam), HighY(lParam));
+    case WM_LBUTTONDOWN:
+      return HandleButtonDown(window, LowX(lParam), HighY(lParam));
+    case WM_LBUTTONUP:
+      return HandleButtonUp(window, LowX(lParam));
+    case WM_CAPTURECHANGED:
+      return HandleCaptureLost(window, reinterpret_cast<HWND>(lParam));
     case WM_DROPFILES:
       LoadDroppedGradation(reinterpret_cast<HDROP>(wParam), window);
       return 1;
@@ -88,7 +105,6 @@ int32_t __cdecl FilterWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       ResetBankToDefaults();
       return 0;
     default:
-      (void)lParam;
       return 0;
   }
 }

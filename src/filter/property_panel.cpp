@@ -1,7 +1,12 @@
 #include "filter/property_panel.h"
 
+#include <commdlg.h>
+
+#include "filter/canvas_editing.h"
 #include "filter/color_textbox.h"
 #include "filter/editor_state.h"
+#include "filter/gradation_dialogs.h"
+#include "filter/panel_values.h"
 #include "filter/ui_strings.h"
 #include "panekin/number_textbox.h"
 #include "panekin/property_group.h"
@@ -13,6 +18,62 @@ constexpr int kOpacityRowY = 196;
 constexpr int kColorIdBase = 1000;
 constexpr int kOpacityIdBase = 1010;
 constexpr int kOpacityEntryId = 1011;
+
+constexpr uint16_t kColorEntry = 1001;
+constexpr uint16_t kColorPosition = 1002;
+constexpr uint16_t kColorBox = 1003;
+constexpr uint16_t kOpacityEntry = 1011;
+constexpr uint16_t kOpacityPosition = 1012;
+constexpr uint16_t kGreyBox = 1013;
+constexpr uint16_t kLoadButton = 12004;
+constexpr uint16_t kSaveButton = 12005;
+constexpr uint16_t kEntryChanged = EN_UPDATE;
+
+static_assert(sizeof(CHOOSECOLORA) == 36, "the colour dialog record of its full size");
+
+bool PanelExists() {
+  const EditorState& editor = Editor();
+  return editor.colorTextbox && editor.colorGroup && editor.opacityTextbox && editor.opacityGroup;
+}
+
+// The typed number held to 0..100; an entry outside it is rewritten, which
+// runs this command once more, nested, with the held value.
+float TypedPercent(Panekin::NumberTextbox& box) {
+  double value = box.GetValue();
+  if (!KeepTypedPercent(&value)) box.SetValue(value);
+  return static_cast<float>(value);
+}
+
+void ApplyTypedColor() {
+  EditorState& editor = Editor();
+  ColorStop* stop = SelectedColorStop(editor);
+  if (stop == nullptr) return;
+  const Rgb color = editor.colorTextbox->GetColor(true);
+  stop->red = color.red;
+  stop->green = color.green;
+  stop->blue = color.blue;
+  editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
+}
+
+void ApplyTypedPosition(Panekin::PropertyGroup& group, StopTrack track) {
+  EditorState& editor = Editor();
+  const bool selected = track == StopTrack::Color ? SelectedColorStop(editor) != nullptr
+                                                  : SelectedAlphaStop(editor) != nullptr;
+  if (!selected) return;
+  const float position = TypedPercent(group.NumberBox());
+  MoveSelectedStop(editor, track, position);
+}
+
+void ApplyTypedOpacity() {
+  EditorState& editor = Editor();
+  if (SelectedAlphaStop(editor) == nullptr) return;
+  const float opacity = TypedPercent(*editor.opacityTextbox);
+  // Looked up again: the nested command of a rewritten entry ran meanwhile.
+  AlphaStop* stop = SelectedAlphaStop(editor);
+  if (stop == nullptr) return;
+  stop->opacity = opacity;
+  editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(opacity));
+}
 
 }  // namespace
 
@@ -43,4 +104,87 @@ void EnablePropertyGroups(bool colorRow, bool opacityRow) {
   EditorState& editor = Editor();
   if (editor.colorGroup) editor.colorGroup->Enable(colorRow);
   if (editor.opacityGroup) editor.opacityGroup->Enable(opacityRow);
+}
+
+void RefreshPanel() {
+  if (!PanelExists()) return;
+  EditorState& editor = Editor();
+  // Every SetValue runs the entry's command nested, which may move the stop
+  // or drop the selection: each step looks the stop up afresh.
+  if (const ColorStop* stop = SelectedColorStop(editor)) {
+    editor.colorTextbox->SetValue(PackedFromStop(*stop));
+    if ((stop = SelectedColorStop(editor)) != nullptr) {
+      editor.colorGroup->NumberBox().SetValue(stop->position);
+    }
+    if ((stop = SelectedColorStop(editor)) != nullptr) {
+      editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
+    }
+  }
+  if (const AlphaStop* stop = SelectedAlphaStop(editor)) {
+    editor.opacityTextbox->SetValue(stop->opacity);
+    if ((stop = SelectedAlphaStop(editor)) != nullptr) {
+      editor.opacityGroup->NumberBox().SetValue(stop->position);
+    }
+    if ((stop = SelectedAlphaStop(editor)) != nullptr) {
+      editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(stop->opacity));
+    }
+  }
+}
+
+bool ChooseStopColor(HWND owner) {
+  EditorState& editor = Editor();
+  if (!editor.colorTextbox) return false;
+  const COLORREF initial =
+      RedLowestFromPacked(static_cast<uint32_t>(editor.colorTextbox->GetValue()));
+  editor.customColors[0] = initial;
+  CHOOSECOLORA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.rgbResult = initial;
+  dialog.lpCustColors = editor.customColors;
+  dialog.Flags = CC_RGBINIT;
+  if (!ChooseColorA(&dialog)) return false;
+  // The entry passes the colour on to the stop through its change notification.
+  if (editor.colorTextbox) editor.colorTextbox->SetValue(PackedFromRedLowest(dialog.rgbResult));
+  return true;
+}
+
+int32_t HandlePanelCommand(FilterRecord* filter, uint16_t code, HWND window, uint16_t controlId) {
+  EditorState& editor = Editor();
+  switch (controlId) {
+    case kColorEntry:
+      if (code == kEntryChanged && PanelExists()) ApplyTypedColor();
+      break;
+    case kColorPosition:
+      if (code == kEntryChanged && PanelExists()) {
+        ApplyTypedPosition(*editor.colorGroup, StopTrack::Color);
+      }
+      break;
+    case kColorBox:
+      if (code == 0) {
+        if (!ChooseStopColor(window)) return 0;
+        RefreshPanel();
+      }
+      break;
+    case kOpacityEntry:
+      if (code == kEntryChanged && PanelExists()) ApplyTypedOpacity();
+      break;
+    case kOpacityPosition:
+      if (code == kEntryChanged && PanelExists()) {
+        ApplyTypedPosition(*editor.opacityGroup, StopTrack::Alpha);
+      }
+      break;
+    case kGreyBox:
+      break;
+    case kLoadButton:
+      LoadGradationWithDialog(filter);
+      break;
+    case kSaveButton:
+      SaveGradationWithDialog(filter);
+      break;
+    default:
+      return 0;
+  }
+  InvalidateCanvas(window);
+  return 1;
 }

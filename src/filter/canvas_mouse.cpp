@@ -1,0 +1,54 @@
+#include "filter/canvas_mouse.h"
+
+#include "filter/canvas_editing.h"
+#include "filter/editor_state.h"
+#include "filter/property_panel.h"
+#include "panekin/property_group.h"
+
+namespace {
+
+void ChangeRow(Panekin::PropertyGroup* group, RowChange change) {
+  if (group == nullptr || change == RowChange::kKeep) return;
+  group->Enable(change == RowChange::kEnable);
+}
+
+int32_t Apply(HWND window, const CanvasEffects& effects) {
+  EditorState& editor = Editor();
+  if (effects.releaseCapture && GetCapture() == window) ReleaseCapture();
+  if (effects.invalidate) InvalidateCanvas(window);
+  ChangeRow(editor.colorGroup.get(), effects.colorRow);
+  ChangeRow(editor.opacityGroup.get(), effects.opacityRow);
+  if (effects.refreshPanel) RefreshPanel();
+  // Taken last: the panel's nested commands may replace the shown lists and
+  // end the drag, and a capture without a drag would never be released.
+  if (effects.capture && editor.dragMode != kNoDrag) SetCapture(window);
+  return effects.result;
+}
+
+}  // namespace
+
+int32_t HandleButtonDown(HWND window, int32_t x, int32_t y) {
+  return Apply(window, PressOnCanvas(Editor(), x, y));
+}
+
+int32_t HandleMouseMove(HWND window, int32_t x, int32_t y) {
+  return Apply(window, MoveOnCanvas(Editor(), x, y));
+}
+
+int32_t HandleButtonUp(HWND window, int32_t /*x*/) {
+  const int32_t result = Apply(window, ReleaseOnCanvas(Editor()));
+  // A drag ended early (its gradation replaced meanwhile) must not keep the mouse.
+  if (GetCapture() == window) ReleaseCapture();
+  return result;
+}
+
+int32_t HandleCaptureLost(HWND window, HWND newOwner) {
+  if (newOwner == window || Editor().dragMode == kNoDrag) return 0;
+  return HandleButtonUp(window, 0);
+}
+
+bool DragSelectedStop(int32_t x) {
+  if (!MoveDraggedStop(Editor(), x)) return false;
+  RefreshPanel();
+  return true;
+}

@@ -1,0 +1,21 @@
+// The canvas's mouse messages on the filter window: the editing decisions are
+// canvas_editing's; this layer captures the mouse, repaints and updates the
+// panel.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "model/gradation.h"
+
+int32_t HandleButtonDown(HWND window, int32_t x, int32_t y);
+int32_t HandleMouseMove(HWND window, int32_t x, int32_t y);
+int32_t HandleButtonUp(HWND window, int32_t x);
+
+// Another window took the capture in the middle of a drag (a task switch, a
+// menu): the drag ends there as if the button had been released.
+int32_t HandleCaptureLost(HWND window, HWND newOwner);
+
+// During a drag: moves the dragged stop to column x and refreshes the panel.
+bool DragSelectedStop(int32_t x);
