@@ -1,0 +1,591 @@
+// Editing in the filter window of the shipped library, as a user does it:
+// mouse messages on the canvas, typing into the panel's entries, and the
+// colour and file dialogs, which a helper thread answers.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <lua.hpp>
+
+#include "dialog_driver.h"
+#include "filter/canvas_raster.h"
+#include "filter/ui_strings.h"
+#include "filter_harness.h"
+#include "model/banks.h"
+#include "persist/gradation_bytes.h"
+
+namespace {
+
+constexpr int kColorEntry = 1001, kColorPosition = 1002, kColorBox = 1003;
+constexpr int kOpacityEntry = 1011, kOpacityPosition = 1012, kGreyBox = 1013;
+
+class Editor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(host_.Load(VELUMBRA_LIBRARY_PATH));
+    L_ = luaL_newstate();
+    luaL_openlibs(L_);
+    auto open = reinterpret_cast<lua_CFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), "luaopen_Velumbra")));
+    ASSERT_NE(open, nullptr);
+    lua_pushcfunction(L_, open);
+    ASSERT_EQ(lua_pcall(L_, 0, 0, 0), 0);
+    ASSERT_EQ(host_.CreateWindowAndInit(), 1);
+    host_.Update(1, 0);
+    host_.Pump();
+  }
+  void TearDown() override {
+    host_.Close();
+    lua_close(L_);
+  }
+
+  std::string Lua(const std::string& chunk) {
+    std::string result;
+    if (luaL_dostring(L_, chunk.c_str()) != 0) {
+      result = std::string("error: ") + lua_tostring(L_, -1);
+    } else if (lua_gettop(L_) > 0 && lua_isstring(L_, -1)) {
+      result = lua_tostring(L_, -1);
+    }
+    lua_settop(L_, 0);
+    return result;
+  }
+
+  // "colours | opacities" of bank entry `id`, each value@position.
+  std::string Describe(int id = 1) {
+    return Lua("local c, a = Velumbra.GetGradationData(" + std::to_string(id) +
+               ") local s = '' for _, e in ipairs(c) do s = s .. string.format('%06X@%g ', "
+               "e.value, e.point) end s = s .. '|' for _, e in ipairs(a) do s = s .. "
+               "string.format(' %g@%g', e.value, e.point) end return s");
+  }
+
+  static LPARAM At(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<int16_t>(x)),
+                      static_cast<WORD>(static_cast<int16_t>(y)));
+  }
+  int32_t Press(int x, int y) { return host_.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(x, y)); }
+  int32_t Move(int x, int y) { return host_.Send(WM_MOUSEMOVE, MK_LBUTTON, At(x, y)); }
+  int32_t Release(int x, int y) { return host_.Send(WM_LBUTTONUP, 0, At(x, y)); }
+  int32_t Command(int id, int code = 0) {
+    return host_.Send(WM_COMMAND, MAKEWPARAM(id, code),
+                      reinterpret_cast<LPARAM>(GetDlgItem(host_.window(), id)));
+  }
+
+  HWND Control(int id) { return GetDlgItem(host_.window(), id); }
+  std::string Text(int id) { return DialogDriver::Text(Control(id)); }
+  bool Enabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
+
+  // Selects the whole entry and types the text key by key, as a user would.
+  void Type(int id, const char* text) {
+    HWND edit = Control(id);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char* c = text; *c != '\0'; ++c) {
+      SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*c)), 1);
+    }
+  }
+
+  // The colour in the middle of a panel box, 0xRRGGBB.
+  uint32_t BoxColor(int id) {
+    host_.Pump();
+    HWND box = Control(id);
+    RECT r;
+    GetClientRect(box, &r);
+    HDC dc = GetDC(box);
+    const COLORREF c = GetPixel(dc, r.right / 2, r.bottom / 2);
+    ReleaseDC(box, dc);
+    return static_cast<uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
+  }
+
+  bool CanvasInvalid() {
+    RECT r;
+    return GetUpdateRect(host_.window(), &r, FALSE) != FALSE && r.top < 134 && r.bottom > 78;
+  }
+
+  std::vector<uint32_t> Expected(int id) {
+    GradationData g;
+    std::vector<uint8_t> bytes = Bytes(id);
+    ReadGradationBytes(g, bytes.data(), bytes.size());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    CanvasRaster raster;
+    RenderCanvas(
+        g, FilterHarness::kClientWidth, FilterHarness::kClientWidth,
+        static_cast<uint32_t>(GetRValue(face)) << 16 | GetGValue(face) << 8 | GetBValue(face),
+        raster);
+    return raster.pixels;
+  }
+
+  // The gradation record of bank entry `id`, rebuilt from what the script face reads.
+  std::vector<uint8_t> Bytes(int id) {
+    GradationData g;
+    lua_getglobal(L_, "Velumbra");
+    lua_getfield(L_, -1, "GetGradationData");
+    lua_pushinteger(L_, id);
+    EXPECT_EQ(lua_pcall(L_, 1, 2, 0), 0);
+    for (int track = 0; track < 2; ++track) {
+      const int table = lua_gettop(L_) - 1 + track;
+      for (int i = 1; i <= static_cast<int>(lua_objlen(L_, table)); ++i) {
+        lua_rawgeti(L_, table, i);
+        lua_getfield(L_, -1, "value");
+        lua_getfield(L_, -2, "point");
+        const double value = lua_tonumber(L_, -2), point = lua_tonumber(L_, -1);
+        lua_pop(L_, 3);
+        if (track == 0) {
+          AddColorStop(g, static_cast<float>(point), RgbFromPacked(static_cast<uint32_t>(value)));
+        } else {
+          AddAlphaStop(g, static_cast<float>(point), static_cast<float>(value));
+        }
+      }
+    }
+    lua_settop(L_, 0);
+    std::vector<uint8_t> bytes(WriteGradationBytes(g, nullptr));
+    WriteGradationBytes(g, bytes.data());
+    return bytes;
+  }
+
+  FilterHarness host_;
+  lua_State* L_ = nullptr;
+};
+
+TEST_F(Editor, PressOnTheColourTrackAddsAndFillsTheColourRow) {
+  EXPECT_EQ(Press(209, 84), 0);
+  EXPECT_EQ(GetCapture(), host_.window());
+  EXPECT_TRUE(CanvasInvalid());
+  EXPECT_EQ(Describe(), "000000@0 808080@50 FFFFFF@100 | 100@0 100@100");
+  for (int id : {1000, kColorEntry, kColorPosition, kColorBox}) EXPECT_TRUE(Enabled(id)) << id;
+  for (int id : {1010, kOpacityEntry, kOpacityPosition, kGreyBox}) {
+    EXPECT_FALSE(Enabled(id)) << id;
+  }
+  EXPECT_EQ(Text(kColorEntry), "808080");
+  EXPECT_EQ(Text(kColorPosition), "50.0");
+  EXPECT_EQ(BoxColor(kColorBox), 0x808080u);
+  EXPECT_EQ(Release(209, 84), 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(1));
+}
+
+TEST_F(Editor, PressOnTheTransparencyTrackAddsAndAsksForARefresh) {
+  EXPECT_EQ(Press(209, 128), 1);
+  EXPECT_EQ(Release(209, 128), 1);
+  EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@50 100@100");
+  EXPECT_TRUE(Enabled(kOpacityEntry));
+  EXPECT_FALSE(Enabled(kColorEntry));
+  EXPECT_EQ(Text(kOpacityEntry), "100.0");
+  EXPECT_EQ(Text(kOpacityPosition), "50.0");
+  EXPECT_EQ(BoxColor(kGreyBox), 0xFEFEFEu);  // 100 % shows as 254 grey
+}
+
+TEST_F(Editor, PressesThatSelectOrDoNothing) {
+  struct Case {
+    int x, y;
+    int32_t result;
+    const char* after;
+  } cases[] = {
+      {13, 84, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
+      {15, 84, 0, "000000@0 020202@1.5 FFFFFF@100 | 100@0 100@100"},
+      {FilterHarness::kClientWidth - 8, 84, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
+      {FilterHarness::kClientWidth - 9, 84, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
+      {209, 100, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+    Lua("Velumbra.SetGradationData(1, {{value = 0, point = 0}, {value = 0xFFFFFF, point = "
+        "100}}, {{value = 100, point = 0}, {value = 100, point = 100}})");
+    EXPECT_EQ(Press(c.x, c.y), c.result);
+    EXPECT_EQ(GetCapture(), c.y == 100 ? nullptr : host_.window());
+    Release(c.x, c.y);
+    EXPECT_EQ(Describe(), c.after);
+  }
+  // Below position 90 only: the last column adds at exactly 100, one further nothing.
+  Lua("Velumbra.SetGradationData(1, {{value = 0, point = 0}, {value = 0xFFFFFF, point = 80}}, "
+      "{})");
+  EXPECT_EQ(Press(FilterHarness::kClientWidth - 8, 84), 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  Press(FilterHarness::kClientWidth - 9, 84);
+  Release(FilterHarness::kClientWidth - 9, 84);
+  EXPECT_EQ(Describe(), "000000@0 FFFFFF@80 FFFFFF@100 |");
+}
+
+TEST_F(Editor, SelectingShowsTheStopsValues) {
+  Lua("Velumbra.SetGradationData(1, {{value = 0xFF8000, point = 12.5}, {value = 0, point = "
+      "100}}, {})");
+  const int x = StopToX(FilterHarness::kClientWidth, 12.5f);
+  EXPECT_EQ(Press(x, 84), 0);
+  Release(x, 84);
+  EXPECT_EQ(Text(kColorEntry), "FF8000");
+  EXPECT_EQ(Text(kColorPosition), "12.5");
+  EXPECT_EQ(BoxColor(kColorBox), 0xFF8000u);
+  EXPECT_FALSE(Enabled(kOpacityEntry));
+  EXPECT_EQ(Describe(), "FF8000@12.5 000000@100 |");
+}
+
+TEST_F(Editor, DraggingMovesRemovesOrKeeps) {
+  struct Case {
+    const char* name;
+    std::vector<POINT> moves;
+    const char* after;
+  } cases[] = {
+      {"off to row 69", {{209, 69}}, "000000@0 FFFFFF@100 |"},
+      {"off and back to row 80", {{209, 69}, {209, 80}}, "000000@0 808080@50 FFFFFF@100 |"},
+      {"along the track", {{109, 84}}, "000000@0 808080@25 FFFFFF@100 |"},
+      {"to column 0", {{0, 84}}, "000000@0 808080@0 FFFFFF@100 |"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Lua("Velumbra.SetGradationData(1, {{value = 0, point = 0}, {value = 0xFFFFFF, point = "
+        "100}}, {})");
+    Press(209, 84);
+    for (const POINT& p : c.moves) EXPECT_EQ(Move(p.x, p.y), 1);
+    EXPECT_EQ(Release(c.moves.back().x, c.moves.back().y), 1);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Describe(), c.after);
+  }
+  // Removed at the release: the colour row goes grey.
+  EXPECT_TRUE(Enabled(kColorEntry));
+  Press(209, 84);
+  Move(209, 69);
+  host_.Pump();
+  Lua("return 1");
+  Release(209, 69);
+  EXPECT_FALSE(Enabled(kColorEntry));
+  EXPECT_FALSE(Enabled(kOpacityEntry));
+}
+
+TEST_F(Editor, ATwoStopTrackNeverHides) {
+  Press(13, 84);
+  EXPECT_EQ(Move(200, 0), 1);
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(1));  // the marker still shows
+  EXPECT_EQ(Release(200, 0), 1);
+  EXPECT_EQ(Describe(), "000000@47.8 FFFFFF@100 | 100@0 100@100");
+}
+
+TEST_F(Editor, TypedOpacityIsHeldToTheRange) {
+  Lua("Velumbra.SetGradationData(1, {}, {{value = 40, point = 0}, {value = 100, point = 100}})");
+  Press(9, 128);
+  Release(9, 128);
+  EXPECT_EQ(Text(kOpacityEntry), "40.0");
+  EXPECT_EQ(BoxColor(kGreyBox), 0x666666u);  // 40 x 2.55 = 102
+  Type(kOpacityEntry, "150");
+  EXPECT_EQ(Text(kOpacityEntry), "100.0");
+  EXPECT_EQ(Describe(), "| 100@0 100@100");
+  EXPECT_EQ(BoxColor(kGreyBox), 0xFEFEFEu);
+  Type(kOpacityEntry, "50");
+  EXPECT_EQ(Describe(), "| 50@0 100@100");
+  EXPECT_EQ(BoxColor(kGreyBox), 0x7F7F7Fu);
+}
+
+TEST_F(Editor, TypedPositionsMoveTheStopWithinTheBar) {
+  Press(209, 84);
+  Release(209, 84);
+  Type(kColorPosition, "-3");
+  EXPECT_EQ(Text(kColorPosition), "0.0");
+  EXPECT_EQ(Describe(), "000000@0 808080@0 FFFFFF@100 | 100@0 100@100");
+  Type(kColorPosition, "75");
+  EXPECT_EQ(Describe(), "000000@0 808080@75 FFFFFF@100 | 100@0 100@100");
+
+  Press(209, 128);
+  Release(209, 128);
+  Type(kOpacityPosition, "250");
+  EXPECT_EQ(Text(kOpacityPosition), "100.0");
+  EXPECT_EQ(Describe(), "000000@0 808080@75 FFFFFF@100 | 100@0 100@100 100@100");
+}
+
+TEST_F(Editor, TypedColourRecoloursTheStopAndRepaints) {
+  Press(209, 84);
+  Release(209, 84);
+  host_.Pump();
+  ValidateRect(host_.window(), nullptr);
+  Type(kColorEntry, "0000FF");
+  EXPECT_EQ(Describe(), "000000@0 0000FF@50 FFFFFF@100 | 100@0 100@100");
+  EXPECT_TRUE(CanvasInvalid());
+  EXPECT_EQ(BoxColor(kColorBox), 0x0000FFu);
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(1));
+}
+
+TEST_F(Editor, CommandResults) {
+  struct Case {
+    int id, code;
+    int32_t result;
+  } cases[] = {
+      {1005, 0, 0},
+      {1000, 0, 0},
+      {1010, 0, 0},
+      {999, 0, 0},
+      {kGreyBox, 0, 1},
+      {kGreyBox, 5, 1},
+      {kColorBox, 5, 1},
+      {kColorEntry, 0, 1},
+      {kColorPosition, 0x300, 1},
+      {kOpacityEntry, 0x100, 1},
+      {kOpacityPosition, 0, 1},
+  };
+  for (const Case& c : cases) {
+    host_.Pump();
+    ValidateRect(host_.window(), nullptr);
+    EXPECT_EQ(Command(c.id, c.code), c.result) << c.id;
+    EXPECT_EQ(CanvasInvalid(), c.result == 1) << c.id;
+  }
+  EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@100");
+}
+
+TEST_F(Editor, EntriesReachNothingOnceTheirStopIsGone) {
+  Press(209, 84);
+  Release(209, 84);
+  // A script replaces the shown gradation: the selection is gone with its lists.
+  Lua("Velumbra.SetGradationData(1, {{value = 0x111111, point = 10}, {value = 0x222222, "
+      "point = 90}}, {})");
+  EXPECT_FALSE(Enabled(kColorEntry));
+  SendMessageA(Control(kColorEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("00FF00"));
+  SendMessageA(Control(kColorPosition), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("33"));
+  EXPECT_EQ(Describe(), "111111@10 222222@90 |");
+}
+
+TEST_F(Editor, ADragThatLosesTheMouseEndsThere) {
+  Press(209, 84);
+  Move(209, 69);
+  HWND other =
+      CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  SetCapture(other);  // the filter window is told through WM_CAPTURECHANGED
+  ReleaseCapture();
+  DestroyWindow(other);
+  EXPECT_EQ(Move(300, 84), 0);  // no drag any more
+  EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@100");
+}
+
+// The colour dialog's red, green and blue entries.
+constexpr int kDialogRed = 706, kDialogGreen = 707, kDialogBlue = 708;
+
+TEST_F(Editor, ColourDialogCancelledChangesNothing) {
+  Lua("Velumbra.SetGradationData(1, {{value = 0x123456, point = 0}, {value = 0, point = 100}}, "
+      "{})");
+  Press(9, 84);
+  Release(9, 84);
+  std::string shown;
+  DialogDriver driver({[&](HWND dialog, std::vector<std::string>&) {
+    shown = DialogDriver::Text(GetDlgItem(dialog, kDialogRed)) + "," +
+            DialogDriver::Text(GetDlgItem(dialog, kDialogGreen)) + "," +
+            DialogDriver::Text(GetDlgItem(dialog, kDialogBlue));
+    DialogDriver::Click(dialog, IDCANCEL);
+  }});
+  host_.Pump();
+  ValidateRect(host_.window(), nullptr);
+  EXPECT_EQ(Command(kColorBox, 0), 0);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  EXPECT_EQ(shown, "18,52,86");  // starts from the entry's colour
+  EXPECT_FALSE(CanvasInvalid());
+  EXPECT_EQ(Text(kColorEntry), "123456");
+  EXPECT_EQ(Describe(), "123456@0 000000@100 |");
+}
+
+TEST_F(Editor, ColourDialogChoiceReachesEntryStopBoxAndCanvas) {
+  Press(209, 84);
+  Release(209, 84);
+  DialogDriver driver({[](HWND dialog, std::vector<std::string>&) {
+    SetDlgItemTextA(dialog, kDialogRed, "255");
+    SetDlgItemTextA(dialog, kDialogGreen, "128");
+    SetDlgItemTextA(dialog, kDialogBlue, "0");
+    DialogDriver::Click(dialog, IDOK);
+  }});
+  host_.Pump();
+  ValidateRect(host_.window(), nullptr);
+  EXPECT_EQ(Command(kColorBox, 0), 1);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  EXPECT_EQ(Text(kColorEntry), "FF8000");
+  EXPECT_EQ(Describe(), "000000@0 FF8000@50 FFFFFF@100 | 100@0 100@100");
+  EXPECT_EQ(BoxColor(kColorBox), 0xFF8000u);
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(1));
+}
+
+std::string TempFolder() {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  std::string path = std::string(folder) + "velumbra_editor_test\\";
+  CreateDirectoryA(path.c_str(), nullptr);
+  return path;
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  FILE* file = fopen(path.c_str(), "rb");
+  if (file == nullptr) return bytes;
+  int c;
+  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
+  fclose(file);
+  return bytes;
+}
+
+void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  FILE* file = fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+}
+
+// Types a name into a file dialog and presses its OK button; notes the
+// dialog's file-type list.
+DialogDriver::Action ChooseFile(const std::string& path) {
+  return [path](HWND dialog, std::vector<std::string>& notes) {
+    HWND types = GetDlgItem(dialog, 0x470);
+    const int count = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char label[256] = {};
+      SendMessageA(types, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(label));
+      notes.push_back(std::string("type: ") + label);
+    }
+    for (int id : {0x480, 0x47C}) {
+      if (GetDlgItem(dialog, id) != nullptr) SetDlgItemTextA(dialog, id, path.c_str());
+    }
+    DialogDriver::Click(dialog, IDOK);
+  };
+}
+
+// Notes a message box's caption, text, buttons and icon, then presses its
+// first button.
+DialogDriver::Action ReadMessageBox(int answer) {
+  return [answer](HWND dialog, std::vector<std::string>& notes) {
+    notes.push_back("caption: " + DialogDriver::Text(dialog));
+    for (HWND child : DialogDriver::Children(dialog)) {
+      const std::string type = DialogDriver::ClassOf(child);
+      if (type == "Button" && IsWindowVisible(child)) {
+        notes.push_back("button " + std::to_string(GetDlgCtrlID(child)));
+      } else if (type == "Static") {
+        const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        if (icon != nullptr) {
+          notes.push_back(icon == LoadIconA(nullptr, IDI_ERROR) ? "error icon" : "other icon");
+        } else if (!DialogDriver::Text(child).empty()) {
+          notes.push_back("text: " + DialogDriver::Text(child));
+        }
+      }
+    }
+    DialogDriver::Click(dialog, answer);
+  };
+}
+
+TEST_F(Editor, SaveButtonWritesTheShownEntryAddingTheExtension) {
+  host_.Update(3, 0);
+  Lua("Velumbra.SetGradationData(3, {{value = 0xABCDEF, point = 30}}, {{value = 20, point = "
+      "70}})");
+  const std::string folder = TempFolder();
+  DeleteFileA((folder + "saved.grd").c_str());
+  DialogDriver driver({ChooseFile(folder + "saved")});
+  EXPECT_EQ(Command(12005), 1);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  EXPECT_EQ(driver.notes(), (std::vector<std::string>{
+                                "type: Velumbra file(*.grd)",
+                                std::string("type: ") + "\x82\xB7\x82\xD7\x82\xC4\x82\xCC"
+                                                        "\x83\x74\x83\x40\x83\x43\x83\x8B(*.*)"}));
+  EXPECT_EQ(ReadAll(folder + "saved.grd"), Bytes(3));
+  EXPECT_EQ(ReadAll(folder + "saved.grd").size(), 8u + 7u + 8u);
+}
+
+TEST_F(Editor, LoadButtonReplacesTheShownEntry) {
+  host_.Update(7, 0);
+  GradationData red;
+  AddColorStop(red, 10.0f, Rgb{255, 0, 0});
+  AddAlphaStop(red, 60.0f, 30.0f);
+  std::vector<uint8_t> bytes(WriteGradationBytes(red, nullptr));
+  WriteGradationBytes(red, bytes.data());
+  bytes.push_back(0xEE);  // trailing bytes are ignored
+  const std::string path = TempFolder() + "red.grd";
+  WriteAll(path, bytes);
+  Press(209, 84);  // a selection in the lists about to be replaced
+  Release(209, 84);
+  DialogDriver driver({ChooseFile(path)});
+  EXPECT_EQ(Command(12004), 1);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  EXPECT_EQ(Describe(7), "FF0000@10 | 30@60");
+  EXPECT_EQ(Describe(1), "000000@0 FFFFFF@100 | 100@0 100@100");
+  EXPECT_FALSE(Enabled(kColorEntry));
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(7));
+}
+
+TEST_F(Editor, CancelledFileDialogsChangeNothingButStillRepaint) {
+  for (int button : {12004, 12005}) {
+    DialogDriver driver(
+        {[](HWND dialog, std::vector<std::string>&) { DialogDriver::Click(dialog, IDCANCEL); }});
+    host_.Pump();
+    ValidateRect(host_.window(), nullptr);
+    EXPECT_EQ(Command(button), 1) << button;
+    EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+    EXPECT_TRUE(CanvasInvalid()) << button;
+  }
+  EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@100");
+}
+
+TEST_F(Editor, FailedLoadShowsTheLoadMessage) {
+  const std::string path = TempFolder() + "junk.grd";
+  WriteAll(path, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 2, 3});  // counts far past the end
+  DialogDriver driver({ChooseFile(path), ReadMessageBox(IDOK)});
+  EXPECT_EQ(Command(12004), 1);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
+  std::sort(box.begin(), box.end());
+  EXPECT_EQ(box, (std::vector<std::string>{"button 1", "caption: Velumbra", "error icon",
+                                           std::string("text: ") + ui_strings::kLoadFailed}));
+  EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@100");
+}
+
+TEST_F(Editor, FailedSaveOverAReadOnlyFileShowsTheSaveMessage) {
+  const std::string path = TempFolder() + "locked.grd";
+  const std::vector<uint8_t> before = {1, 2, 3, 4};
+  WriteAll(path, before);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  // The dialog first asks whether to replace the file: yes.
+  DialogDriver driver({ChooseFile(path), ReadMessageBox(IDYES), ReadMessageBox(IDOK)});
+  EXPECT_EQ(Command(12005), 1);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
+  std::sort(box.begin(), box.end());
+  EXPECT_EQ(box, (std::vector<std::string>{"button 1", "caption: Velumbra", "error icon",
+                                           std::string("text: ") + ui_strings::kSaveFailed}));
+  EXPECT_EQ(ReadAll(path), before);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path.c_str());
+}
+
+// Presses, drags, releases and typed positions at random, with the panel's
+// nested commands live: the lists stay in order within 0..100 and keep two
+// stops at least.
+TEST_F(Editor, RandomEditingKeepsTheListsInOrder) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> column(-30, FilterHarness::kClientWidth + 30);
+  std::uniform_int_distribution<int> row(60, 150);
+  const std::string check =
+      "local c, a = Velumbra.GetGradationData(1) "
+      "if #c < 2 or #a < 2 then return 'short' end "
+      "for _, t in ipairs({c, a}) do for i, e in ipairs(t) do "
+      "  if e.point < 0 or e.point > 100 then return 'range ' .. e.point end "
+      "  if i > 1 and t[i - 1].point > e.point then return 'order' end "
+      "end end return 'ok'";
+  for (int step = 0; step < 1500; ++step) {
+    const int action = static_cast<int>(random() % 10);
+    const int x = column(random), y = row(random);
+    if (action < 2) {
+      Press(x, y);
+    } else if (action < 7) {
+      Move(x, y);
+    } else if (action < 9) {
+      Release(x, y);
+    } else {
+      const int id = random() % 2 ? kColorPosition : kOpacityPosition;
+      if (Enabled(id)) Type(id, std::to_string(static_cast<int>(random() % 140) - 20).c_str());
+    }
+    ASSERT_EQ(Lua(check), "ok") << "step " << step;
+  }
+  Release(0, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+}  // namespace
