@@ -21,6 +21,7 @@ const Stop* MarkerAt(const std::vector<Stop>& stops, int32_t clientWidth, int32_
 CanvasEffects StartColorDrag(CanvasEditing& editing, int32_t serial) {
   editing.selectedColor = StopSelection{true, serial};
   editing.dragMode = kDragColor;
+  editing.insideBand = true;
   CanvasEffects effects;
   effects.colorRow = RowChange::kEnable;
   effects.opacityRow = RowChange::kDisable;
@@ -32,6 +33,7 @@ CanvasEffects StartColorDrag(CanvasEditing& editing, int32_t serial) {
 CanvasEffects StartAlphaDrag(CanvasEditing& editing, int32_t serial) {
   editing.selectedAlpha = StopSelection{true, serial};
   editing.dragMode = kDragAlpha;
+  editing.insideBand = true;
   CanvasEffects effects;
   effects.opacityRow = RowChange::kEnable;
   effects.colorRow = RowChange::kDisable;

@@ -36,7 +36,10 @@ struct CanvasEditing {
   int32_t dragMode = kNoDrag;
   StopSelection selectedColor;
   StopSelection selectedAlpha;
-  bool insideBand = true;  // never reset by a press or a release
+  // Whether the dragged stop was on its track at the last move. Set again at
+  // every press: a drag that ended off the track must not keep the next drag
+  // from repainting when its stop leaves the track.
+  bool insideBand = true;
 };
 
 enum class RowChange : uint8_t { kKeep, kEnable, kDisable };

@@ -225,6 +225,21 @@ TEST(DragOffTrack, OutsideTheBandRepaintsOnceAndKeepsThePosition) {
   EXPECT_FALSE(canvas.gradation.colorStops[1].active);
 }
 
+TEST(DragOffTrack, EveryDragRepaintsWhenItsStopLeavesTheTrack) {
+  Canvas canvas;
+  AddColorStop(canvas.gradation, 25.0f, Rgb{});
+  AddColorStop(canvas.gradation, 75.0f, Rgb{});
+  for (int drag = 0; drag < 2; ++drag) {  // the first ends off the track
+    PressOnCanvas(canvas.editing, 109, 84);
+    MoveOnCanvas(canvas.editing, 109, 84);
+    const CanvasEffects leaving = MoveOnCanvas(canvas.editing, 109, 40);
+    EXPECT_EQ(leaving.result, 1) << drag;
+    EXPECT_TRUE(leaving.invalidate) << drag;
+    ReleaseOnCanvas(canvas.editing);
+  }
+  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 75.0f, 100.0f}));
+}
+
 TEST(Drag, PastTheEndsPinsAtZeroAndHundred) {
   struct Case {
     int32_t x;

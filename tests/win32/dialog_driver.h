@@ -13,9 +13,18 @@
 class DialogDriver {
  public:
   using Action = std::function<void(HWND dialog, std::vector<std::string>& notes)>;
+  // An action for the next dialog, or for the next one with this caption.
+  struct Step {
+    template <typename F>
+    Step(F act) : action(std::move(act)) {}
+    template <typename F>
+    Step(std::string wanted, F act) : caption(std::move(wanted)), action(std::move(act)) {}
+    std::string caption;
+    Action action;
+  };
 
   // Starts answering dialogs of the calling thread.
-  explicit DialogDriver(std::vector<Action> steps) : steps_(std::move(steps)) {
+  explicit DialogDriver(std::vector<Step> steps) : steps_(std::move(steps)) {
     thread_ = GetCurrentThreadId();
     done_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     worker_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
@@ -82,12 +91,12 @@ class DialogDriver {
   }
 
   // Waits until a dialog other than `previous` is active (the previous one
-  // may take a moment to close).
-  HWND WaitForDialog(HWND previous, DWORD timeoutMs) const {
+  // may take a moment to close), with the caption if one is wanted.
+  HWND WaitForDialog(HWND previous, const std::string& caption, DWORD timeoutMs) const {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
       HWND dialog = ActiveDialog();
-      if (dialog != nullptr && dialog != previous) {
+      if (dialog != nullptr && dialog != previous && (caption.empty() || Text(dialog) == caption)) {
         Sleep(150);  // let it finish its initialisation
         return dialog;
       }
@@ -114,13 +123,13 @@ class DialogDriver {
   static DWORD WINAPI Run(LPVOID self) {
     auto* driver = static_cast<DialogDriver*>(self);
     HWND previous = nullptr;
-    for (const Action& step : driver->steps_) {
-      HWND dialog = driver->WaitForDialog(previous, kStepTimeoutMs);
+    for (const Step& step : driver->steps_) {
+      HWND dialog = driver->WaitForDialog(previous, step.caption, kStepTimeoutMs);
       if (dialog == nullptr) {
         driver->notes_.push_back("no dialog for step " + std::to_string(driver->stepsRun_ + 1));
         break;
       }
-      step(dialog, driver->notes_);
+      step.action(dialog, driver->notes_);
       ++driver->stepsRun_;
       previous = dialog;
     }
@@ -141,7 +150,7 @@ class DialogDriver {
     return 0;
   }
 
-  std::vector<Action> steps_;
+  std::vector<Step> steps_;
   DWORD thread_ = 0;
   HANDLE done_ = nullptr;
   HANDLE worker_ = nullptr;

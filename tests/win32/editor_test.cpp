@@ -189,7 +189,7 @@ TEST_F(Editor, PressesThatSelectOrDoNothing) {
     const char* after;
   } cases[] = {
       {13, 84, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
-      {15, 84, 0, "000000@0 020202@1.5 FFFFFF@100 | 100@0 100@100"},
+      {15, 84, 0, "000000@0 010101@1.5 FFFFFF@100 | 100@0 100@100"},
       {FilterHarness::kClientWidth - 8, 84, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
       {FilterHarness::kClientWidth - 9, 84, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
       {209, 100, 0, "000000@0 FFFFFF@100 | 100@0 100@100"},
@@ -252,7 +252,6 @@ TEST_F(Editor, DraggingMovesRemovesOrKeeps) {
   Press(209, 84);
   Move(209, 69);
   host_.Pump();
-  Lua("return 1");
   Release(209, 69);
   EXPECT_FALSE(Enabled(kColorEntry));
   EXPECT_FALSE(Enabled(kOpacityEntry));
@@ -527,7 +526,7 @@ TEST_F(Editor, CancelledFileDialogsChangeNothingButStillRepaint) {
 TEST_F(Editor, FailedLoadShowsTheLoadMessage) {
   const std::string path = TempFolder() + "junk.grd";
   WriteAll(path, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 2, 3});  // counts far past the end
-  DialogDriver driver({ChooseFile(path), ReadMessageBox(IDOK)});
+  DialogDriver driver({ChooseFile(path), {"Velumbra", ReadMessageBox(IDOK)}});
   EXPECT_EQ(Command(12004), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
@@ -543,7 +542,8 @@ TEST_F(Editor, FailedSaveOverAReadOnlyFileShowsTheSaveMessage) {
   WriteAll(path, before);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   // The dialog first asks whether to replace the file: yes.
-  DialogDriver driver({ChooseFile(path), ReadMessageBox(IDYES), ReadMessageBox(IDOK)});
+  DialogDriver driver(
+      {ChooseFile(path), ReadMessageBox(IDYES), {"Velumbra", ReadMessageBox(IDOK)}});
   EXPECT_EQ(Command(12005), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
