@@ -33,6 +33,16 @@ TEST(HostOptions, ScreenshotImpliesBatch) {
   EXPECT_FALSE(ParseHostOptions({}).options.id.has_value());
 }
 
+TEST(HostOptions, ClicksInOrder) {
+  const ParsedHostOptions parsed = ParseHostOptions({"--click", "209,84", "--click", "-3,128"});
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.options.clicks, (std::vector<std::pair<int, int>>{{209, 84}, {-3, 128}}));
+  for (const char* bad : {"209", "209,", ",84", "a,b", "209;84", "40000,1", "1,-40000"}) {
+    EXPECT_EQ(ParseHostOptions({"--click", bad}).error, "--click needs X,Y") << bad;
+  }
+  EXPECT_EQ(ParseHostOptions({"--click"}).error, "--click needs X,Y");
+}
+
 TEST(HostOptions, NegativeIdIsAValueNotAnOption) {
   const ParsedHostOptions parsed = ParseHostOptions({"--id", "-3"});
   ASSERT_EQ(parsed.error, "");

@@ -203,6 +203,12 @@ int HostSession::Run() {
   ShowWindow(window_.mainWindow(), SW_SHOWNORMAL);
   UpdateWindow(window_.mainWindow());
   if (!options_.script.empty()) RunScript(options_.script);
+  for (const auto& [x, y] : options_.clicks) {
+    const LPARAM at = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+    SendMessageA(window_.filterWindow(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(window_.filterWindow(), WM_LBUTTONUP, 0, at);
+  }
+  UpdateWindow(window_.mainWindow());
 
   if (options_.batch) {
     if (!options_.screenshot.empty()) SaveScreenshot();

@@ -15,6 +15,19 @@ bool ParseInteger(const std::string& text, long& value) {
   return true;
 }
 
+// "X,Y" with two integers in the 16-bit range a mouse message carries.
+bool ParsePoint(const std::string& text, std::pair<int, int>& point) {
+  const size_t comma = text.find(',');
+  long x = 0, y = 0;
+  if (comma == std::string::npos || !ParseInteger(text.substr(0, comma), x) ||
+      !ParseInteger(text.substr(comma + 1), y)) {
+    return false;
+  }
+  if (x < -32768 || x > 32767 || y < -32768 || y > 32767) return false;
+  point = {static_cast<int>(x), static_cast<int>(y)};
+  return true;
+}
+
 }  // namespace
 
 ParsedHostOptions ParseHostOptions(const std::vector<std::string>& arguments) {
@@ -48,6 +61,16 @@ ParsedHostOptions ParseHostOptions(const std::vector<std::string>& arguments) {
         return parsed;
       }
       options.id = value;
+      ++i;
+      continue;
+    }
+    if (argument == "--click") {
+      std::pair<int, int> point;
+      if (!hasValue || !ParsePoint(arguments[i + 1], point)) {
+        parsed.error = "--click needs X,Y";
+        return parsed;
+      }
+      options.clicks.push_back(point);
       ++i;
       continue;
     }
@@ -85,6 +108,8 @@ const char* HostUsage() {
          "  --project-load FILE     load project data from FILE through the plug-in's hook\n"
          "  --project-save FILE     save project data to FILE through the hook at exit\n"
          "  --script FILE.lua       run a Lua script with the plug-in's module opened\n"
+         "  --click X,Y             click the left button at (X, Y) of the filter window\n"
+         "                          after the script (repeatable)\n"
          "  --screenshot FILE.png   save the window as PNG and exit (implies --batch)\n"
          "  --batch                 run the steps above and exit; errors go to stderr\n"
          "  --help                  show this text\n";

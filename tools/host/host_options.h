@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct HostOptions {
@@ -12,6 +13,8 @@ struct HostOptions {
   std::string projectSave;
   std::string script;
   std::string screenshot;
+  // Left-button clicks on the filter window's client area, after the script.
+  std::vector<std::pair<int, int>> clicks;
   bool batch = false;  // run the steps and exit instead of waiting for the user
   bool help = false;
 };
