@@ -1737,3 +1737,66 @@ double CurvePower(double base, double exponent) {
   if (product.hi < -746.0) return 0.0;           // e^-746 < 2^-1076, which rounds to 0
   return Round(Exp(product.hi, product.lo + exponent * log.lo), base, exponent);
 }
+
+namespace {
+
+// Exact powers of two for the estimate, which scales by table lookups rather than by assembling
+// bit patterns: on the 32-bit build those cost a trip through memory each.
+struct PowersOfTwo {
+  double low[32];       // 2^0 .. 2^31
+  double high[4];       // 2^0, 2^32, 2^64, 2^96
+  double negative[64];  // 2^0 .. 2^-63
+};
+
+constexpr PowersOfTwo MakePowersOfTwo() {
+  PowersOfTwo p{};
+  double v = 1.0;
+  for (int i = 0; i < 32; ++i, v *= 2.0) p.low[i] = v;
+  v = 1.0;
+  for (int i = 0; i < 4; ++i, v *= 4294967296.0) p.high[i] = v;
+  v = 1.0;
+  for (int i = 0; i < 64; ++i, v *= 0.5) p.negative[i] = v;
+  return p;
+}
+
+constexpr PowersOfTwo kPowersOfTwo = MakePowersOfTwo();
+constexpr uint32_t kLogOffsetFloatBits = 0x3F350000;  // kLogOffsetBits as a float
+
+inline double Estimate(float base, double exponent) {
+  if (!(base >= 0x1p-126f && base <= 1.0f && exponent >= 0.0625 && exponent <= 16.0)) return -1.0;
+  // The exact path's reductions in plain doubles. Every rounding below is relative 2^-53 of a
+  // term no larger than |exponent log base| <= 42 once past the cut-off, and the shortened series
+  // add less than 2^-46, so the power comes out within about 2^-44 of its value: the promised
+  // 2^-30 leaves a wide margin.
+  uint32_t bits;
+  std::memcpy(&bits, &base, sizeof bits);
+  // base = 2^kz z with z in [offset, 2 offset), so both sides of 1 share the exact entry log 1 = 0.
+  const int32_t kz = static_cast<int32_t>(bits - kLogOffsetFloatBits) >> 23;  // -127..0
+  const uint32_t up = static_cast<uint32_t>(-kz);
+  const double z = base * kPowersOfTwo.low[up & 31] * kPowersOfTwo.high[up >> 5];
+  const LogEntry1& e1 = kLog1[static_cast<int>(z * 64.0 + 0.5) - kLog1First];
+  const double r = z * e1.inv - 1.0;  // |r| < 0.0114: the series' r^7 / 7 term is below 2^-48
+  // Estrin's scheme: a shorter chain of dependent operations than Horner's.
+  const double r2 = r * r;
+  const double log1pR =
+      r + r2 * ((-0.5 + r * (1.0 / 3)) + r2 * ((-0.25 + r * 0.2) + r2 * (-1.0 / 6)));
+  const double kd = kz;
+  const double log = kd * kLn2Hi + (e1.logHi + (log1pR + kd * kLn2Lo));
+  const double a = exponent * log;
+  if (a < -42.0) return 0.0;  // e^-42 < 2^-60
+
+  // a = n ln2 / 1024 + h with n truncated, so |h| < 2^-10.5 and h^4 / 24 stays below 2^-46.
+  const int32_t n = static_cast<int32_t>(a * kExpInvStep);  // -62047..0
+  const double nd = n;
+  const double h = (a - nd * kExpStepHi) - nd * kExpStepMid;
+  const double q = h + h * h * (0.5 + h * (1.0 / 6 + h * (1.0 / 24)));
+  return kExp2[n & 1023].hi * (1.0 + q) * kPowersOfTwo.negative[-(n >> 10)];
+}
+
+}  // namespace
+
+double CurvePowerEstimate(float base, double exponent) { return Estimate(base, exponent); }
+
+void CurvePowerEstimates(const float* bases, int count, double exponent, double* powers) {
+  for (int i = 0; i < count; ++i) powers[i] = Estimate(bases[i], exponent);
+}
