@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -100,6 +101,32 @@ TEST(CurvePowerEstimate, DeclinesOutsideItsDomain) {
   // The domain's own edges are inside it.
   EXPECT_EQ(CurvePowerEstimate(1.0f, 16.0), 1.0);
   EXPECT_GT(CurvePowerEstimate(0x1p-126f, 0.0625), 0.0);
+}
+
+// The batch computes two estimates at a time in vector lanes; each must be the
+// single estimate's bits, with bases outside the domain mixed in anywhere.
+TEST(CurvePowerEstimate, BatchGivesTheSingleEstimatesBits) {
+  TestRandom random(15);
+  const float strays[] = {0.0f, 0x1p-127f, 1.5f, kNaN, -0.25f, kInf};
+  for (int round = 0; round < 3000; ++round) {
+    const double exponent = round % 5 == 4 ? static_cast<double>(RandomExponent(random))
+                                           : static_cast<double>(random.Uniform(0.0625f, 16.0f));
+    std::vector<float> bases(random.Below(70));
+    for (float& base : bases) {
+      base = random.Below(10) == 0  ? random.Pick(strays)
+             : random.Below(2) == 0 ? random.Uniform(0.0f, 1.0f)
+                                    : FloatFromBits(0x00800000u + random.Below(0x3F000000u));
+    }
+    std::vector<double> powers(bases.size() + 1, 12345.0);
+    CurvePowerEstimates(bases.data(), static_cast<int>(bases.size()), exponent, powers.data());
+    for (size_t i = 0; i < bases.size(); ++i) {
+      const double single = CurvePowerEstimate(bases[i], exponent);
+      ASSERT_EQ(std::memcmp(&single, &powers[i], sizeof single), 0)
+          << std::hexfloat << bases[i] << " ^ " << exponent << ": " << powers[i] << " vs "
+          << single;
+    }
+    EXPECT_EQ(powers.back(), 12345.0);  // nothing written past the count
+  }
 }
 
 TEST(SettleRoundedBlend, RefusesWhatItCannotTellAndSettlesTheRest) {
