@@ -1763,6 +1763,9 @@ constexpr PowersOfTwo MakePowersOfTwo() {
 
 constexpr PowersOfTwo kPowersOfTwo = MakePowersOfTwo();
 constexpr uint32_t kLogOffsetFloatBits = 0x3F350000;  // kLogOffsetBits as a float
+static_assert(kLogOffsetBits == ((uint64_t{kLogOffsetFloatBits >> 23} + 1023 - 127) << 52 |
+                                 uint64_t{kLogOffsetFloatBits & 0x7FFFFF} << 29),
+              "regenerated log tables need a matching float offset");
 
 inline double Estimate(float base, double exponent) {
   if (!(base >= 0x1p-126f && base <= 1.0f && exponent >= 0.0625 && exponent <= 16.0)) return -1.0;
