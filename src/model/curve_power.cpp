@@ -1815,7 +1815,7 @@ inline int Lane(__m128i v, int lane) {
 
 // False when either base is outside the domain; the caller then takes Estimate.
 inline bool Estimate2(const float* bases, __m128d exponent, double* powers) {
-  const __m128 floats = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(bases)));
+  const __m128 floats = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(bases)));
   const __m128 inside = _mm_and_ps(_mm_cmpge_ps(floats, _mm_set1_ps(0x1p-126f)),
                                    _mm_cmple_ps(floats, _mm_set1_ps(1.0f)));
   if ((_mm_movemask_ps(inside) & 3) != 3) return false;
