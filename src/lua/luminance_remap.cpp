@@ -10,11 +10,9 @@
 // with alpha's multiplier 0; one multiply-add then sums a pixel's three terms.
 //   blue:  d 2, m 7500,  e 8      red:   d 2, m 19672, e 5
 //   green: d 0, m 38618, e 11
-// Table words are then read one by one: the indices, packed two to a 32-bit
-// word, go through a small array and come back a pair per load. On the
-// machines measured this beats gathers, moving each index out of the vector
-// registers, reading each index alone, and assembling vectors of words: it
-// balances the load ports against instruction issue.
+// Table words are then read one by one: on the machines measured, scalar loads
+// from indices moved out of the vector registers beat gathers, and writing
+// each word beats assembling vectors of them.
 
 namespace {
 
@@ -43,34 +41,26 @@ __attribute__((target("sse2"))) inline __m128i IndexSse2(__m128i pixels) {
   return _mm_madd_epi16(_mm_add_epi16(blueRedTerms, greenTerm), _mm_set1_epi16(1));
 }
 
-// Sixteen pixels from their indices, two to a word: pair j holds the indices
-// of pixels order[j] and order[j] + 1.
-inline void RemapPairs(uint32_t* pixels, uint32_t pairs[8], const uint32_t* table,
-                       const int order[8]) {
-  // Left alone, the compiler would move the pairs out of the vector register
-  // instead of loading them back: the very trade this arrangement avoids.
-  __asm__("" : "+m"(*reinterpret_cast<uint32_t(*)[8]>(pairs)));
-#pragma GCC unroll 8
-  for (int j = 0; j < 8; ++j) {
-    pixels[order[j]] = table[pairs[j] & 0xFFFF];
-    pixels[order[j] + 1] = table[pairs[j] >> 16];
-  }
+// Two 16-bit indices per 32-bit word.
+inline void RemapPair(uint32_t* pixels, uint32_t indices, const uint32_t* table) {
+  pixels[0] = table[indices & 0xFFFF];
+  pixels[1] = table[indices >> 16];
 }
 
 __attribute__((target("sse2"))) void RemapSse2(uint32_t* pixels, size_t count,
                                                const uint32_t* table) {
-  static constexpr int kOrder[8] = {0, 2, 4, 6, 8, 10, 12, 14};
-  alignas(16) uint32_t pairs[8];
   size_t i = 0;
-  for (; i + 16 <= count; i += 16) {
-    const __m128i* source = reinterpret_cast<const __m128i*>(pixels + i);
-    _mm_store_si128(reinterpret_cast<__m128i*>(pairs),
-                    _mm_packs_epi32(IndexSse2(_mm_loadu_si128(source)),
-                                    IndexSse2(_mm_loadu_si128(source + 1))));
-    _mm_store_si128(reinterpret_cast<__m128i*>(pairs + 4),
-                    _mm_packs_epi32(IndexSse2(_mm_loadu_si128(source + 2)),
-                                    IndexSse2(_mm_loadu_si128(source + 3))));
-    RemapPairs(pixels + i, pairs, table, kOrder);
+  for (; i + 8 <= count; i += 8) {
+    const __m128i indices = _mm_packs_epi32(
+        IndexSse2(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + i))),
+        IndexSse2(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + i + 4))));
+    RemapPair(pixels + i, static_cast<uint32_t>(_mm_cvtsi128_si32(indices)), table);
+    RemapPair(pixels + i + 2, static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(indices, 4))),
+              table);
+    RemapPair(pixels + i + 4, static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(indices, 8))),
+              table);
+    RemapPair(pixels + i + 6, static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(indices, 12))),
+              table);
   }
   RemapScalar(pixels + i, count - i, table);
 }
@@ -90,19 +80,26 @@ __attribute__((target("avx2"))) inline __m256i IndexAvx2(__m256i pixels) {
   return _mm256_madd_epi16(_mm256_add_epi16(blueRedTerms, greenTerm), _mm256_set1_epi16(1));
 }
 
+// Eight of sixteen pixels from one 128-bit half of their packed indices, four
+// words of two: packing works within each half, so the low half holds pixels
+// 0-3 and 8-11, the high half 4-7 and 12-15.
+__attribute__((target("avx2"))) inline void RemapHalf(uint32_t* pixels, __m128i indices,
+                                                      const uint32_t* table) {
+  RemapPair(pixels, static_cast<uint32_t>(_mm_cvtsi128_si32(indices)), table);
+  RemapPair(pixels + 2, static_cast<uint32_t>(_mm_extract_epi32(indices, 1)), table);
+  RemapPair(pixels + 8, static_cast<uint32_t>(_mm_extract_epi32(indices, 2)), table);
+  RemapPair(pixels + 10, static_cast<uint32_t>(_mm_extract_epi32(indices, 3)), table);
+}
+
 __attribute__((target("avx2"))) void RemapAvx2(uint32_t* pixels, size_t count,
                                                const uint32_t* table) {
-  // Packing works within each 128-bit half: the low half holds pixels 0-3 and
-  // 8-11, the high half 4-7 and 12-15.
-  static constexpr int kOrder[8] = {0, 2, 8, 10, 4, 6, 12, 14};
-  alignas(32) uint32_t pairs[8];
   size_t i = 0;
   for (; i + 16 <= count; i += 16) {
-    const __m256i* source = reinterpret_cast<const __m256i*>(pixels + i);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(pairs),
-                       _mm256_packs_epi32(IndexAvx2(_mm256_loadu_si256(source)),
-                                          IndexAvx2(_mm256_loadu_si256(source + 1))));
-    RemapPairs(pixels + i, pairs, table, kOrder);
+    const __m256i indices = _mm256_packs_epi32(
+        IndexAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + i))),
+        IndexAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + i + 8))));
+    RemapHalf(pixels + i, _mm256_castsi256_si128(indices), table);
+    RemapHalf(pixels + i + 4, _mm256_extracti128_si256(indices, 1), table);
   }
   // The compiler leaves the upper register halves dirty in functions built for
   // AVX by attribute; legacy SSE code after it, ours or the host's, would pay.
