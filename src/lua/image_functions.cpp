@@ -1,18 +1,16 @@
 // SetGradationImage and ColorReMap_Luminance: a gradation painted into, or
 // used to recolour, a script's 0xAARRGGBB pixel buffer in place.
-#include <cmath>
 #include <cstring>
 #include <lua.hpp>
 
+#include "lua/image_sampling.h"
 #include "lua/luminance_remap.h"
-#include "lua/pixel_word.h"
 #include "lua/script_arguments.h"
 #include "lua/script_functions.h"
 
 namespace {
 
 const char kIdOutOfRange[] = "Velumbra : GetGradationData over id";
-const float kLevelsPerPercent = 40.96f;
 
 }  // namespace
 
@@ -30,17 +28,12 @@ int SetGradationImage(lua_State* L) {
     end = CheckFloat(L, 7);
   }
   const GradationData& gradation = CheckGradation(L, kIdOutOfRange);
-  if (width <= 0) return 0;
-  if (height > 0) CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(width) * height);
+  // Evaluating has no effect a caller could see, so without rows it is skipped.
+  if (width <= 0 || height <= 0) return 0;
+  CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(width) * height);
 
   const float step = static_cast<float>((static_cast<double>(end) - start) / width);
-  // Without rows to write, the columns are still evaluated, as callers may rely
-  // on nothing but the absence of writes.
-  for (int32_t x = 0; x < width; ++x) {
-    const float position = static_cast<float>(static_cast<double>(x) * step + start);
-    const uint32_t word = PixelWord(gradation, position, exponent);
-    if (height > 0) pixels[x] = word;
-  }
+  FillGradationRow(gradation, exponent, step, start, pixels, width);
   // Every row equals the first; copying whole rows keeps memory order.
   const size_t rowBytes = static_cast<size_t>(width) * sizeof(uint32_t);
   for (int32_t y = 1; y < height; ++y) {
@@ -67,12 +60,7 @@ int ColorReMap_Luminance(lua_State* L) {
   if (count > 0) CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(count));
 
   uint32_t table[kLuminanceLevels];
-  for (int k = 0; k < kLuminanceLevels; ++k) {
-    const float x = static_cast<float>(static_cast<double>(k) * scale + offset);
-    const float wrapped = static_cast<float>(std::fmod(static_cast<double>(x), 4097.0));
-    const float position = static_cast<float>(static_cast<double>(wrapped) / kLevelsPerPercent);
-    table[k] = PixelWord(gradation, position, exponent);
-  }
+  BuildLuminanceTable(gradation, exponent, scale, offset, table);
   if (count > 0) RemapByLuminance(pixels, static_cast<size_t>(count), table, FastestSimdPath());
   return 0;
 }
