@@ -48,9 +48,10 @@ clean:
 # make bench  the script face's speed, natively and on the 32-bit build under Wine.
 bench: bootstrap
 	cmake --preset native -DVELUMBRA_BENCHMARKS=ON >/dev/null
-	cmake --build --preset native --target script_face_bench
+	cmake --build --preset native -j2 --target script_face_bench
 	cmake --preset win32 -DVELUMBRA_BENCHMARKS=ON >/dev/null
-	cmake --build --preset win32 --target script_face_bench
+	cmake --build --preset win32 -j2 --target script_face_bench
+	@grep -m1 'model name' /proc/cpuinfo
 	@echo "== native (x86-64) =="
 	build/native/bench/script_face_bench
 	@echo "== win32 (i686, under Wine) =="

@@ -1,5 +1,7 @@
 #include "model/curve_power.h"
 
+#include <emmintrin.h>
+
 #include <cfloat>
 #include <cstdint>
 #include <cstring>
@@ -1736,4 +1738,140 @@ double CurvePower(double base, double exponent) {
   if (!(product.hi <= 710.0)) return kInfinity;  // e^710 > DBL_MAX
   if (product.hi < -746.0) return 0.0;           // e^-746 < 2^-1076, which rounds to 0
   return Round(Exp(product.hi, product.lo + exponent * log.lo), base, exponent);
+}
+
+namespace {
+
+// Exact powers of two for the estimate, which scales by table lookups rather than by assembling
+// bit patterns: on the 32-bit build those cost a trip through memory each.
+struct PowersOfTwo {
+  double low[32];       // 2^0 .. 2^31
+  double high[4];       // 2^0, 2^32, 2^64, 2^96
+  double negative[64];  // 2^0 .. 2^-63
+};
+
+constexpr PowersOfTwo MakePowersOfTwo() {
+  PowersOfTwo p{};
+  double v = 1.0;
+  for (int i = 0; i < 32; ++i, v *= 2.0) p.low[i] = v;
+  v = 1.0;
+  for (int i = 0; i < 4; ++i, v *= 4294967296.0) p.high[i] = v;
+  v = 1.0;
+  for (int i = 0; i < 64; ++i, v *= 0.5) p.negative[i] = v;
+  return p;
+}
+
+constexpr PowersOfTwo kPowersOfTwo = MakePowersOfTwo();
+constexpr uint32_t kLogOffsetFloatBits = 0x3F350000;  // kLogOffsetBits as a float
+static_assert(kLogOffsetBits == ((uint64_t{kLogOffsetFloatBits >> 23} + 1023 - 127) << 52 |
+                                 uint64_t{kLogOffsetFloatBits & 0x7FFFFF} << 29),
+              "regenerated log tables need a matching float offset");
+
+inline double Estimate(float base, double exponent) {
+  if (!(base >= 0x1p-126f && base <= 1.0f && exponent >= 0.0625 && exponent <= 16.0)) return -1.0;
+  // The exact path's reductions in plain doubles. Every rounding below is relative 2^-53 of a
+  // term no larger than |exponent log base| <= 42 once past the cut-off, and the shortened series
+  // add less than 2^-46, so the power comes out within about 2^-44 of its value: the promised
+  // 2^-30 leaves a wide margin.
+  uint32_t bits;
+  std::memcpy(&bits, &base, sizeof bits);
+  // base = 2^kz z with z in [offset, 2 offset), so both sides of 1 share the exact entry log 1 = 0.
+  const int32_t kz = static_cast<int32_t>(bits - kLogOffsetFloatBits) >> 23;  // -127..0
+  const uint32_t up = static_cast<uint32_t>(-kz);
+  const double z = base * kPowersOfTwo.low[up & 31] * kPowersOfTwo.high[up >> 5];
+  const LogEntry1& e1 = kLog1[static_cast<int>(z * 64.0 + 0.5) - kLog1First];
+  const double r = z * e1.inv - 1.0;  // |r| < 0.0114: the series' r^7 / 7 term is below 2^-48
+  // Estrin's scheme: a shorter chain of dependent operations than Horner's.
+  const double r2 = r * r;
+  const double log1pR =
+      r + r2 * ((-0.5 + r * (1.0 / 3)) + r2 * ((-0.25 + r * 0.2) + r2 * (-1.0 / 6)));
+  const double kd = kz;
+  const double log = kd * kLn2Hi + (e1.logHi + (log1pR + kd * kLn2Lo));
+  const double a = exponent * log;
+  if (a < -42.0) return 0.0;  // e^-42 < 2^-60
+
+  // a = n ln2 / 1024 + h with n truncated, so |h| < 2^-10.5 and h^4 / 24 stays below 2^-46.
+  const int32_t n = static_cast<int32_t>(a * kExpInvStep);  // -62047..0
+  const double nd = n;
+  const double h = (a - nd * kExpStepHi) - nd * kExpStepMid;
+  const double q = h + h * h * (0.5 + h * (1.0 / 6 + h * (1.0 / 24)));
+  return kExp2[n & 1023].hi * (1.0 + q) * kPowersOfTwo.negative[-(n >> 10)];
+}
+
+// Two estimates at once in SSE2, which both builds have: lane by lane the very operations of
+// Estimate, so the results are its bits, with half the instructions in flight per estimate.
+inline __m128d PowerOfTwo(__m128i exponents) {  // 2^e for the low two int32 lanes, -1022..1023
+  const __m128i biased = _mm_add_epi32(exponents, _mm_set1_epi32(1023));  // positive
+  return _mm_castsi128_pd(_mm_slli_epi64(_mm_unpacklo_epi32(biased, _mm_setzero_si128()), 52));
+}
+
+inline __m128d LoadPair(const double* a, const double* b) {
+  return _mm_loadh_pd(_mm_load_sd(a), b);
+}
+
+inline int Lane(__m128i v, int lane) {
+  return _mm_cvtsi128_si32(lane == 0 ? v : _mm_srli_si128(v, 4));
+}
+
+// False when either base is outside the domain; the caller then takes Estimate.
+inline bool Estimate2(const float* bases, __m128d exponent, double* powers) {
+  const __m128 floats = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(bases)));
+  const __m128 inside = _mm_and_ps(_mm_cmpge_ps(floats, _mm_set1_ps(0x1p-126f)),
+                                   _mm_cmple_ps(floats, _mm_set1_ps(1.0f)));
+  if ((_mm_movemask_ps(inside) & 3) != 3) return false;
+  const __m128i kz = _mm_srai_epi32(
+      _mm_sub_epi32(_mm_castps_si128(floats), _mm_set1_epi32(kLogOffsetFloatBits)), 23);
+  const __m128d z =
+      _mm_mul_pd(_mm_cvtps_pd(floats), PowerOfTwo(_mm_sub_epi32(_mm_setzero_si128(), kz)));
+  const __m128i i =
+      _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(z, _mm_set1_pd(64.0)), _mm_set1_pd(0.5)));
+  const LogEntry1& e0 = kLog1[Lane(i, 0) - kLog1First];
+  const LogEntry1& e1 = kLog1[Lane(i, 1) - kLog1First];
+  const __m128d r = _mm_sub_pd(_mm_mul_pd(z, LoadPair(&e0.inv, &e1.inv)), _mm_set1_pd(1.0));
+  const __m128d r2 = _mm_mul_pd(r, r);
+  const __m128d inner = _mm_add_pd(_mm_add_pd(_mm_set1_pd(-0.25), _mm_mul_pd(r, _mm_set1_pd(0.2))),
+                                   _mm_mul_pd(r2, _mm_set1_pd(-1.0 / 6)));
+  const __m128d outer = _mm_add_pd(
+      _mm_add_pd(_mm_set1_pd(-0.5), _mm_mul_pd(r, _mm_set1_pd(1.0 / 3))), _mm_mul_pd(r2, inner));
+  const __m128d log1pR = _mm_add_pd(r, _mm_mul_pd(r2, outer));
+  const __m128d kd = _mm_cvtepi32_pd(kz);
+  const __m128d log =
+      _mm_add_pd(_mm_mul_pd(kd, _mm_set1_pd(kLn2Hi)),
+                 _mm_add_pd(LoadPair(&e0.logHi, &e1.logHi),
+                            _mm_add_pd(log1pR, _mm_mul_pd(kd, _mm_set1_pd(kLn2Lo)))));
+  const __m128d a = _mm_mul_pd(exponent, log);
+  // Lanes past the cut-off compute on -42 and give 0.
+  const __m128d beyond = _mm_cmplt_pd(a, _mm_set1_pd(-42.0));
+  const __m128d bounded = _mm_max_pd(a, _mm_set1_pd(-42.0));
+  const __m128i n = _mm_cvttpd_epi32(_mm_mul_pd(bounded, _mm_set1_pd(kExpInvStep)));
+  const __m128d nd = _mm_cvtepi32_pd(n);
+  const __m128d h = _mm_sub_pd(_mm_sub_pd(bounded, _mm_mul_pd(nd, _mm_set1_pd(kExpStepHi))),
+                               _mm_mul_pd(nd, _mm_set1_pd(kExpStepMid)));
+  const __m128d poly = _mm_add_pd(
+      _mm_set1_pd(0.5),
+      _mm_mul_pd(h, _mm_add_pd(_mm_set1_pd(1.0 / 6), _mm_mul_pd(h, _mm_set1_pd(1.0 / 24)))));
+  const __m128d q = _mm_add_pd(h, _mm_mul_pd(_mm_mul_pd(h, h), poly));
+  const __m128d table = LoadPair(&kExp2[Lane(n, 0) & 1023].hi, &kExp2[Lane(n, 1) & 1023].hi);
+  const __m128d power = _mm_mul_pd(_mm_mul_pd(table, _mm_add_pd(_mm_set1_pd(1.0), q)),
+                                   PowerOfTwo(_mm_srai_epi32(n, 10)));
+  _mm_storeu_pd(powers, _mm_andnot_pd(beyond, power));
+  return true;
+}
+
+}  // namespace
+
+double CurvePowerEstimate(float base, double exponent) { return Estimate(base, exponent); }
+
+void CurvePowerEstimates(const float* bases, int count, double exponent, double* powers) {
+  int i = 0;
+  if (exponent >= 0.0625 && exponent <= 16.0) {
+    const __m128d exponents = _mm_set1_pd(exponent);
+    for (; i + 2 <= count; i += 2) {
+      if (!Estimate2(bases + i, exponents, powers + i)) {
+        powers[i] = Estimate(bases[i], exponent);
+        powers[i + 1] = Estimate(bases[i + 1], exponent);
+      }
+    }
+  }
+  for (; i < count; ++i) powers[i] = Estimate(bases[i], exponent);
 }

@@ -16,4 +16,7 @@ float EvaluateOpacity(const GradationData& gradation, float position, float expo
 
 // x86's truncating conversion, defined for every input: NaN and values outside
 // int32 give INT32_MIN. Callers use the low bits, as the hardware result has them.
-int32_t TruncateToInt32(double value);
+inline int32_t TruncateToInt32(double value) {
+  if (!(value > -2147483649.0 && value < 2147483648.0)) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}

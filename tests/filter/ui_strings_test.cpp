@@ -1,25 +1,11 @@
-#include "filter/ui_strings.h"
-
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
-namespace {
+#include "cp932_decode.h"
+#include "filter/ui_strings.h"
 
-std::string FromCp932(const char* text) {
-  iconv_t convert = iconv_open("UTF-8", "CP932");
-  if (convert == reinterpret_cast<iconv_t>(-1)) return "(no CP932 converter)";
-  std::string in(text), out(in.size() * 3, '\0');
-  char* from = in.data();
-  char* to = out.data();
-  size_t left = in.size(), room = out.size();
-  const size_t result = iconv(convert, &from, &left, &to, &room);
-  iconv_close(convert);
-  if (result == static_cast<size_t>(-1)) return "(invalid CP932)";
-  out.resize(out.size() - room);
-  return out;
-}
+namespace {
 
 // Decoded by the C library, so a mistyped escape cannot pass.
 TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {

@@ -1,27 +1,13 @@
 // The host program's menu and dialog strings, decoded by the C library.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 #include <vector>
 
 #include "filter/ui_strings.h"
+#include "filter/cp932_decode.h"
 
 namespace {
-
-std::string FromCp932(const std::string& in) {
-  iconv_t convert = iconv_open("UTF-8", "CP932");
-  if (convert == reinterpret_cast<iconv_t>(-1)) return "(no CP932 converter)";
-  std::string source(in), out(in.size() * 3, '\0');
-  char* from = source.data();
-  char* to = out.data();
-  size_t left = source.size(), room = out.size();
-  const size_t result = iconv(convert, &from, &left, &to, &room);
-  iconv_close(convert);
-  if (result == static_cast<size_t>(-1)) return "(invalid CP932)";
-  out.resize(out.size() - room);
-  return out;
-}
 
 // The NUL-separated pieces of a dialog filter list, which must end in two NULs.
 std::vector<std::string> Pieces(const char* list, size_t size) {
