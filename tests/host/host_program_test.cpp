@@ -55,11 +55,16 @@ std::string WriteScript(const char* name, const char* text) {
 
 HostRun RunHost(const std::string& arguments) {
   HostRun run;
-  const std::string outputPath = Folder() + "output.txt";
+  // A file per run: the previous run's handle may outlive its process briefly.
+  static int runs = 0;
+  const std::string outputPath = Folder() + "output" + std::to_string(++runs) + ".txt";
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (output == INVALID_HANDLE_VALUE) return run;
+  if (output == INVALID_HANDLE_VALUE) {
+    run.output = "cannot create " + outputPath + ": error " + std::to_string(GetLastError());
+    return run;
+  }
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -71,7 +76,10 @@ HostRun RunHost(const std::string& arguments) {
   const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
                                       nullptr, nullptr, &startup, &process);
   CloseHandle(output);
-  if (!started) return run;
+  if (!started) {
+    run.output = "cannot start the host: error " + std::to_string(GetLastError());
+    return run;
+  }
   if (WaitForSingleObject(process.hProcess, kRunTimeoutMs) == WAIT_TIMEOUT) {
     run.timedOut = true;
     TerminateProcess(process.hProcess, 99);
