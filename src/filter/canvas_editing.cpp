@@ -18,42 +18,33 @@ const Stop* MarkerAt(const std::vector<Stop>& stops, int32_t clientWidth, int32_
   return nullptr;
 }
 
-CanvasEffects StartColorDrag(CanvasEditing& editing, int32_t serial) {
-  editing.selectedColor = StopSelection{true, serial};
-  editing.dragMode = kDragColor;
+// Selects the stop, enables its row, greys the other and starts a drag.
+CanvasEffects StartDrag(CanvasEditing& editing, StopTrack track, int32_t serial) {
+  const bool color = track == StopTrack::Color;
+  (color ? editing.selectedColor : editing.selectedAlpha) = StopSelection{true, serial};
+  editing.dragMode = color ? kDragColor : kDragAlpha;
   editing.insideBand = true;
   CanvasEffects effects;
-  effects.colorRow = RowChange::kEnable;
-  effects.opacityRow = RowChange::kDisable;
-  effects.refreshPanel = true;
-  effects.capture = true;
-  return effects;
-}
-
-CanvasEffects StartAlphaDrag(CanvasEditing& editing, int32_t serial) {
-  editing.selectedAlpha = StopSelection{true, serial};
-  editing.dragMode = kDragAlpha;
-  editing.insideBand = true;
-  CanvasEffects effects;
-  effects.opacityRow = RowChange::kEnable;
-  effects.colorRow = RowChange::kDisable;
+  effects.colorRow = color ? RowChange::kEnable : RowChange::kDisable;
+  effects.opacityRow = color ? RowChange::kDisable : RowChange::kEnable;
   effects.refreshPanel = true;
   effects.capture = true;
   return effects;
 }
 
 // Sorts and renumbers a track; a selection in it follows its stop to the new
-// serial, which equals the stop's index.
+// serial, which is the stop's index after sorting.
 void SortAndRenumberKeeping(GradationData& gradation, StopTrack track, StopSelection& selection) {
   int32_t index = -1;
   if (track == StopTrack::Color) {
     SortStops(gradation.colorStops);
     if (selection.valid) index = FindColorStop(gradation, selection.serial);
+    RenumberStops(gradation.colorStops);
   } else {
     SortStops(gradation.alphaStops);
     if (selection.valid) index = FindAlphaStop(gradation, selection.serial);
+    RenumberStops(gradation.alphaStops);
   }
-  SortAndRenumberStops(gradation, track);
   if (index < 0) {
     selection = StopSelection{};
   } else {
@@ -84,12 +75,12 @@ CanvasEffects PressOnCanvas(CanvasEditing& editing, int32_t x, int32_t y) {
   const bool onAlphaTrack = InRows(y, kAlphaTrackTop, kAlphaTrackBottom);
   if (onColorTrack) {
     if (const ColorStop* hit = MarkerAt(gradation.colorStops, editing.clientWidth, x)) {
-      return StartColorDrag(editing, hit->serial);
+      return StartDrag(editing, StopTrack::Color, hit->serial);
     }
   }
   if (onAlphaTrack) {
     if (const AlphaStop* hit = MarkerAt(gradation.alphaStops, editing.clientWidth, x)) {
-      return StartAlphaDrag(editing, hit->serial);
+      return StartDrag(editing, StopTrack::Alpha, hit->serial);
     }
   }
   const float position = XToPosition(editing.clientWidth, x);
@@ -98,14 +89,16 @@ CanvasEffects PressOnCanvas(CanvasEditing& editing, int32_t x, int32_t y) {
   if (onColorTrack) {
     const uint32_t color = EvaluateColor(gradation, position, kEditorCurveExponent);
     const int32_t index = AddColorStop(gradation, position, RgbFromPacked(color));
-    CanvasEffects effects = StartColorDrag(editing, ColorStopAt(gradation, index).serial);
+    CanvasEffects effects =
+        StartDrag(editing, StopTrack::Color, ColorStopAt(gradation, index).serial);
     effects.invalidate = true;
     return effects;
   }
   if (onAlphaTrack) {
     const float opacity = EvaluateOpacity(gradation, position, kEditorCurveExponent);
     const int32_t index = AddAlphaStop(gradation, position, opacity);
-    CanvasEffects effects = StartAlphaDrag(editing, AlphaStopAt(gradation, index).serial);
+    CanvasEffects effects =
+        StartDrag(editing, StopTrack::Alpha, AlphaStopAt(gradation, index).serial);
     effects.invalidate = true;
     effects.result = 1;
     return effects;
