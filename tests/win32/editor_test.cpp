@@ -21,6 +21,7 @@
 #include "filter_harness.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
+#include "script_face.h"
 
 namespace {
 
@@ -31,32 +32,14 @@ class Editor : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(host_.Load(VELUMBRA_LIBRARY_PATH));
-    L_ = luaL_newstate();
-    luaL_openlibs(L_);
-    auto open = reinterpret_cast<lua_CFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), "luaopen_Velumbra")));
-    ASSERT_NE(open, nullptr);
-    lua_pushcfunction(L_, open);
-    ASSERT_EQ(lua_pcall(L_, 0, 0, 0), 0);
+    ASSERT_TRUE(script_.Open(host_.library()));
     ASSERT_EQ(host_.CreateWindowAndInit(), 1);
     host_.Update(1, 0);
     host_.Pump();
   }
-  void TearDown() override {
-    host_.Close();
-    lua_close(L_);
-  }
+  void TearDown() override { host_.Close(); }
 
-  std::string Lua(const std::string& chunk) {
-    std::string result;
-    if (luaL_dostring(L_, chunk.c_str()) != 0) {
-      result = std::string("error: ") + lua_tostring(L_, -1);
-    } else if (lua_gettop(L_) > 0 && lua_isstring(L_, -1)) {
-      result = lua_tostring(L_, -1);
-    }
-    lua_settop(L_, 0);
-    return result;
-  }
+  std::string Lua(const std::string& chunk) { return script_.Run(chunk); }
 
   // "colours | opacities" of bank entry `id`, each value@position.
   std::string Describe(int id = 1) {
@@ -112,30 +95,25 @@ class Editor : public ::testing::Test {
     GradationData g;
     std::vector<uint8_t> bytes = Bytes(id);
     ReadGradationBytes(g, bytes.data(), bytes.size());
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    CanvasRaster raster;
-    RenderCanvas(
-        g, FilterHarness::kClientWidth, FilterHarness::kClientWidth,
-        static_cast<uint32_t>(GetRValue(face)) << 16 | GetGValue(face) << 8 | GetBValue(face),
-        raster);
-    return raster.pixels;
+    return ExpectedCanvas(g);
   }
 
   // The gradation record of bank entry `id`, rebuilt from what the script face reads.
   std::vector<uint8_t> Bytes(int id) {
     GradationData g;
-    lua_getglobal(L_, "Velumbra");
-    lua_getfield(L_, -1, "GetGradationData");
-    lua_pushinteger(L_, id);
-    EXPECT_EQ(lua_pcall(L_, 1, 2, 0), 0);
+    lua_State* L = script_.state();
+    lua_getglobal(L, "Velumbra");
+    lua_getfield(L, -1, "GetGradationData");
+    lua_pushinteger(L, id);
+    EXPECT_EQ(lua_pcall(L, 1, 2, 0), 0);
     for (int track = 0; track < 2; ++track) {
-      const int table = lua_gettop(L_) - 1 + track;
-      for (int i = 1; i <= static_cast<int>(lua_objlen(L_, table)); ++i) {
-        lua_rawgeti(L_, table, i);
-        lua_getfield(L_, -1, "value");
-        lua_getfield(L_, -2, "point");
-        const double value = lua_tonumber(L_, -2), point = lua_tonumber(L_, -1);
-        lua_pop(L_, 3);
+      const int table = lua_gettop(L) - 1 + track;
+      for (int i = 1; i <= static_cast<int>(lua_objlen(L, table)); ++i) {
+        lua_rawgeti(L, table, i);
+        lua_getfield(L, -1, "value");
+        lua_getfield(L, -2, "point");
+        const double value = lua_tonumber(L, -2), point = lua_tonumber(L, -1);
+        lua_pop(L, 3);
         if (track == 0) {
           AddColorStop(g, static_cast<float>(point), RgbFromPacked(static_cast<uint32_t>(value)));
         } else {
@@ -143,14 +121,14 @@ class Editor : public ::testing::Test {
         }
       }
     }
-    lua_settop(L_, 0);
+    lua_settop(L, 0);
     std::vector<uint8_t> bytes(WriteGradationBytes(g, nullptr));
     WriteGradationBytes(g, bytes.data());
     return bytes;
   }
 
   FilterHarness host_;
-  lua_State* L_ = nullptr;
+  ScriptFace script_;
 };
 
 TEST_F(Editor, PressOnTheColourTrackAddsAndFillsTheColourRow) {

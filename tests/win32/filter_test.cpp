@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
-#include <lua.hpp>
-
 #include "filter/canvas_raster.h"
 #include "filter_harness.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
+#include "script_face.h"
 
 namespace {
 
@@ -25,29 +24,11 @@ class FilterFace : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(host_.Load(VELUMBRA_LIBRARY_PATH));
-    L_ = luaL_newstate();
-    luaL_openlibs(L_);
-    auto open = reinterpret_cast<lua_CFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), "luaopen_Velumbra")));
-    ASSERT_NE(open, nullptr);
-    lua_pushcfunction(L_, open);
-    ASSERT_EQ(lua_pcall(L_, 0, 0, 0), 0);
+    ASSERT_TRUE(script_.Open(host_.library()));
   }
-  void TearDown() override {
-    host_.Close();
-    lua_close(L_);
-  }
+  void TearDown() override { host_.Close(); }
 
-  std::string Lua(const std::string& chunk) {
-    std::string result;
-    if (luaL_dostring(L_, chunk.c_str()) != 0) {
-      result = std::string("error: ") + lua_tostring(L_, -1);
-    } else if (lua_gettop(L_) > 0 && lua_isstring(L_, -1)) {
-      result = lua_tostring(L_, -1);
-    }
-    lua_settop(L_, 0);
-    return result;
-  }
+  std::string Lua(const std::string& chunk) { return script_.Run(chunk); }
 
   // A summary of bank entry `id` as the script face reads it.
   std::string Describe(int id) {
@@ -56,20 +37,8 @@ class FilterFace : public ::testing::Test {
                "string.format('%06X@%g', e.value, e.point) end return s");
   }
 
-  // What the canvas must show for a gradation, drawn by the same raster code
-  // linked into this test, with the window's button face.
-  static std::vector<uint32_t> Expected(const GradationData& gradation) {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    CanvasRaster raster;
-    RenderCanvas(
-        gradation, FilterHarness::kClientWidth, FilterHarness::kClientWidth,
-        static_cast<uint32_t>(GetRValue(face)) << 16 | GetGValue(face) << 8 | GetBValue(face),
-        raster);
-    return raster.pixels;
-  }
-
   FilterHarness host_;
-  lua_State* L_ = nullptr;
+  ScriptFace script_;
 };
 
 TEST_F(FilterFace, DescriptorSlots) {
@@ -134,7 +103,7 @@ TEST_F(FilterFace, CanvasFollowsTheIdTrackAndIgnoresOtherStatuses) {
   const std::vector<uint32_t> unpainted = host_.CanvasPixels();
   GradationData defaults;
   SetDefaultGradation(defaults);
-  EXPECT_NE(unpainted, Expected(defaults)) << "painted before the first update";
+  EXPECT_NE(unpainted, ExpectedCanvas(defaults)) << "painted before the first update";
 
   ASSERT_EQ(Lua("Velumbra.SetGradationData(7, {{value = 0xFF0000, point = 20}, "
                 "{value = 0x0000FF, point = 80}}, {{value = 100, point = 0}, "
@@ -152,11 +121,11 @@ TEST_F(FilterFace, CanvasFollowsTheIdTrackAndIgnoresOtherStatuses) {
 
   EXPECT_EQ(host_.Update(7, 0x10000), 1);
   host_.Pump();
-  EXPECT_EQ(host_.CanvasPixels(), Expected(seventh));
+  EXPECT_EQ(host_.CanvasPixels(), ExpectedCanvas(seventh));
 
   EXPECT_EQ(host_.Update(1, 0), 1);
   host_.Pump();
-  EXPECT_EQ(host_.CanvasPixels(), Expected(defaults));
+  EXPECT_EQ(host_.CanvasPixels(), ExpectedCanvas(defaults));
 }
 
 TEST_F(FilterFace, ScriptSetterRepaintsOnlyTheShownGradation) {
@@ -165,14 +134,14 @@ TEST_F(FilterFace, ScriptSetterRepaintsOnlyTheShownGradation) {
   host_.Pump();
   GradationData defaults;
   SetDefaultGradation(defaults);
-  ASSERT_EQ(host_.CanvasPixels(), Expected(defaults));
+  ASSERT_EQ(host_.CanvasPixels(), ExpectedCanvas(defaults));
   // No message is pumped: the repaint must happen inside the call.
   Lua("Velumbra.SetGradationData(4, {{value = 0x00FF00, point = 0}}, {})");
-  EXPECT_EQ(host_.CanvasPixels(), Expected(defaults));
+  EXPECT_EQ(host_.CanvasPixels(), ExpectedCanvas(defaults));
   Lua("Velumbra.SetGradationData(3, {{value = 0x00FF00, point = 0}}, {})");
   GradationData green;
   AddColorStop(green, 0.0f, Rgb{0, 255, 0});
-  EXPECT_EQ(host_.CanvasPixels(), Expected(green));
+  EXPECT_EQ(host_.CanvasPixels(), ExpectedCanvas(green));
 }
 
 TEST_F(FilterFace, HostResetMessageRestoresEveryEntry) {
@@ -243,7 +212,7 @@ TEST_F(FilterFace, DroppedFilesLoadTheFirstIntoTheShownEntry) {
   EXPECT_EQ(Describe(6), "2/2 000000@0 FFFFFF@100");
   // The canvas was invalidated: the next paint shows the dropped gradation.
   host_.Pump();
-  EXPECT_EQ(host_.CanvasPixels(), Expected(red));
+  EXPECT_EQ(host_.CanvasPixels(), ExpectedCanvas(red));
   DeleteFileA(redPath.c_str());
   DeleteFileA(bluePath.c_str());
   DeleteFileA(junkPath.c_str());
