@@ -16,6 +16,7 @@
 #include "lua_runner.h"
 #include "plugin_library.h"
 #include "project_file.h"
+#include "support/file_bytes.h"
 #include "window_capture.h"
 
 namespace {
@@ -25,22 +26,6 @@ using AnyFunction = void (*)();
 template <typename Function>
 Function Export(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<AnyFunction>(GetProcAddress(module, name)));
-}
-
-std::vector<uint8_t> ReadFile(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return bytes;
-  for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
-  std::fclose(file);
-  return bytes;
-}
-
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(file, nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
 }
 
 std::string TempPath(const char* name) {
@@ -218,7 +203,7 @@ TEST_F(HostedFake, SaveMeasuresThenWritesAndLoadHandsBackTheSameBytes) {
   const std::string path = TempPath("velumbra-host-test.dat");
   std::string error;
   ASSERT_TRUE(SaveProjectFile(*filter_, path, error)) << error;
-  EXPECT_EQ(ReadFile(path), block);
+  EXPECT_EQ(ReadFileBytes(path), block);
 
   const std::vector<FakeEvent> saves = Events(FakeCall::kProjectSave);
   ASSERT_EQ(saves.size(), 2u);
@@ -250,12 +235,12 @@ TEST_F(HostedFake, AMisbehavingSaveHookLeavesTheOldProjectFileAlone) {
   };
   const std::string path = TempPath("velumbra-host-keep.dat");
   for (const Case& c : cases) {
-    WriteFile(path, old);
+    ASSERT_TRUE(WriteFileBytes(path, old));
     setProject_(block.data(), static_cast<int32_t>(block.size()), c.mode);
     std::string error;
     EXPECT_FALSE(SaveProjectFile(*filter_, path, error));
     EXPECT_NE(error.find(c.errorPart), std::string::npos) << error;
-    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(ReadFileBytes(path), old);
     EXPECT_EQ(GetFileAttributesA((path + ".saving").c_str()), INVALID_FILE_ATTRIBUTES);
   }
   std::remove(path.c_str());
@@ -264,7 +249,7 @@ TEST_F(HostedFake, AMisbehavingSaveHookLeavesTheOldProjectFileAlone) {
 TEST_F(HostedFake, AnEmptyOrMissingProjectFileNeverReachesTheLoadHook) {
   Start();
   const std::string path = TempPath("velumbra-host-empty.dat");
-  WriteFile(path, {});
+  ASSERT_TRUE(WriteFileBytes(path, {}));
   std::string error;
   EXPECT_TRUE(LoadProjectFile(*filter_, path, error)) << error;
   EXPECT_FALSE(LoadProjectFile(*filter_, TempPath("velumbra-host-none.dat"), error));

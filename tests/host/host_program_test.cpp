@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "support/file_bytes.h"
+
 namespace {
 
 constexpr DWORD kRunTimeoutMs = 90 * 1000;
@@ -32,15 +34,6 @@ std::string Folder() {
     return std::string(VELUMBRA_HOST_TEST_DIR) + "/";
   }();
   return folder;
-}
-
-std::vector<uint8_t> ReadFile(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return bytes;
-  for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
-  std::fclose(file);
-  return bytes;
 }
 
 std::string WriteScript(const char* name, const char* text) {
@@ -88,7 +81,7 @@ HostRun RunHost(const std::string& arguments) {
   GetExitCodeProcess(process.hProcess, &run.exitCode);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  const std::vector<uint8_t> text = ReadFile(outputPath);
+  const std::vector<uint8_t> text = ReadFileBytes(outputPath);
   run.output.assign(text.begin(), text.end());
   return run;
 }
@@ -101,7 +94,7 @@ struct Image {
 
 Image ReadPng(const std::string& path) {
   Image image;
-  const std::vector<uint8_t> png = ReadFile(path);
+  const std::vector<uint8_t> png = ReadFileBytes(path);
   if (png.empty()) return image;
   int channels = 0;
   unsigned char* rgb = stbi_load_from_memory(png.data(), static_cast<int>(png.size()), &image.width,
@@ -197,7 +190,7 @@ TEST(HostProgram, ProjectFilesCarryTheBankAcrossRuns) {
   ASSERT_FALSE(save.timedOut);
   ASSERT_EQ(save.exitCode, 0u) << save.output;
   // 50 gradations of two colour and two transparency stops: 2 + 50 x 38 bytes.
-  const std::vector<uint8_t> bytes = ReadFile(project);
+  const std::vector<uint8_t> bytes = ReadFileBytes(project);
   ASSERT_EQ(bytes.size(), 1902u);
   EXPECT_EQ(bytes[0], 0x32);
   EXPECT_EQ(bytes[1], 0x00);

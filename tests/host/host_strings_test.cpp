@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "filter/ui_strings.h"
 #include "filter/cp932_decode.h"
+#include "filter/ui_strings.h"
 
 namespace {
 

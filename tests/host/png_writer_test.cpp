@@ -1,6 +1,7 @@
 // Encoded images decoded again by stb's reader, an implementation independent
 // of the encoder's code paths.
 #include "png_writer.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -75,11 +76,8 @@ TEST(PngWriter, WritesTheFileOrReportsFailure) {
   const uint32_t pixels[] = {0x123456, 0x654321};
   const std::string path = testing::TempDir() + "png_writer_test.png";
   ASSERT_TRUE(WritePngFile(path, pixels, 2, 1));
-  FILE* file = std::fopen(path.c_str(), "rb");
-  ASSERT_NE(file, nullptr);
-  std::vector<uint8_t> bytes;
-  for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
-  std::fclose(file);
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  ASSERT_FALSE(bytes.empty());
   std::remove(path.c_str());
   EXPECT_EQ(Decode(bytes).pixels, (std::vector<uint32_t>{0x123456, 0x654321}));
   EXPECT_FALSE(WritePngFile(testing::TempDir() + "no-such-folder/x.png", pixels, 2, 1));

@@ -22,6 +22,7 @@
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
 #include "script_face.h"
+#include "support/file_bytes.h"
 
 namespace {
 
@@ -391,22 +392,10 @@ std::string TempFolder() {
   return path;
 }
 
-std::vector<uint8_t> ReadAll(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (file == nullptr) return bytes;
-  int c;
-  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-  fclose(file);
-  return bytes;
-}
-
+// Writable again first: an earlier run may have left the file read-only.
 void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  FILE* file = fopen(path.c_str(), "wb");
-  ASSERT_NE(file, nullptr);
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  fclose(file);
+  ASSERT_TRUE(WriteFileBytes(path, bytes));
 }
 
 // Types a name into a file dialog and presses its OK button; notes the
@@ -462,8 +451,8 @@ TEST_F(Editor, SaveButtonWritesTheShownEntryAddingTheExtension) {
                                 "type: Velumbra file(*.grd)",
                                 std::string("type: ") + "\x82\xB7\x82\xD7\x82\xC4\x82\xCC"
                                                         "\x83\x74\x83\x40\x83\x43\x83\x8B(*.*)"}));
-  EXPECT_EQ(ReadAll(folder + "saved.grd"), Bytes(3));
-  EXPECT_EQ(ReadAll(folder + "saved.grd").size(), 8u + 7u + 8u);
+  EXPECT_EQ(ReadFileBytes(folder + "saved.grd"), Bytes(3));
+  EXPECT_EQ(ReadFileBytes(folder + "saved.grd").size(), 8u + 7u + 8u);
 }
 
 TEST_F(Editor, LoadButtonReplacesTheShownEntry) {
@@ -528,7 +517,7 @@ TEST_F(Editor, FailedSaveOverAReadOnlyFileShowsTheSaveMessage) {
   std::sort(box.begin(), box.end());
   EXPECT_EQ(box, (std::vector<std::string>{"button 1", "caption: Velumbra", "error icon",
                                            std::string("text: ") + ui_strings::kSaveFailed}));
-  EXPECT_EQ(ReadAll(path), before);
+  EXPECT_EQ(ReadFileBytes(path), before);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA(path.c_str());
 }

@@ -17,6 +17,7 @@
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
 #include "script_face.h"
+#include "support/file_bytes.h"
 
 namespace {
 
@@ -175,13 +176,6 @@ std::string TempPath(const char* name) {
   return std::string(folder) + name;
 }
 
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  FILE* file = fopen(path.c_str(), "wb");
-  ASSERT_NE(file, nullptr);
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  fclose(file);
-}
-
 std::vector<uint8_t> Record(const GradationData& g) {
   std::vector<uint8_t> bytes(WriteGradationBytes(g, nullptr));
   WriteGradationBytes(g, bytes.data());
@@ -197,9 +191,10 @@ TEST_F(FilterFace, DroppedFilesLoadTheFirstIntoTheShownEntry) {
   const std::string redPath = TempPath("velumbra_drop_red.grd");
   const std::string bluePath = TempPath("velumbra_drop_blue.grd");
   const std::string junkPath = TempPath("velumbra_drop_junk.grd");
-  WriteFile(redPath, Record(red));
-  WriteFile(bluePath, Record(blue));
-  WriteFile(junkPath, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 2, 3});  // counts far past the end
+  ASSERT_TRUE(WriteFileBytes(redPath, Record(red)));
+  ASSERT_TRUE(WriteFileBytes(bluePath, Record(blue)));
+  ASSERT_TRUE(WriteFileBytes(
+      junkPath, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 2, 3}));  // counts far past the end
 
   EXPECT_EQ(host_.Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({redPath, bluePath}))), 1);
   EXPECT_EQ(Describe(5), "1/0 FF0000@10");
