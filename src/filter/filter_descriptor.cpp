@@ -14,7 +14,7 @@ const int32_t kTrackMaximums[] = {50};
 const char* const kCheckNames[] = {ui_strings::kLoadButton, ui_strings::kSaveButton};
 const int32_t kCheckDefaults[] = {-1, -1};  // both are push buttons
 
-FilterRecord MakeDescriptor() {
+constexpr FilterRecord MakeDescriptor() {
   FilterRecord d = {};
   d.flags = 0x00044004;
   d.windowWidth = 0x30000000;
@@ -38,7 +38,9 @@ FilterRecord MakeDescriptor() {
   return d;
 }
 
-FilterRecord g_descriptor = MakeDescriptor();
+// Built at compile time: loading the library runs nothing for it.
+constexpr FilterRecord kDescriptor = MakeDescriptor();
+FilterRecord g_descriptor = kDescriptor;
 
 }  // namespace
 
