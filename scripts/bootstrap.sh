@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what the two builds and their tests need, then builds the Windows
+# Installs what the builds and their tests need, then builds the Windows
 # Lua 5.1 runtime and the cross-compiled test libraries from Debian source
 # packages into .deps/. Safe to run again: every step checks before it acts.
 set -euo pipefail
@@ -11,7 +11,8 @@ packages=(
   build-essential cmake ninja-build pkg-config clang clang-format
   libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth x11-apps imagemagick
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
   lua5.1 liblua5.1-0-dev libstb-dev fonts-ipafont-gothic
   dpkg-dev ca-certificates locales
 )
@@ -107,26 +108,30 @@ mkdir -p "$deps/src"
 fetch_source lua5.1
 fetch_source benchmark
 
-# Windows Lua 5.1 runtime. -static-libgcc keeps lua51.dll free of
-# libgcc_s_dw2-1.dll, which a bare Wine prefix does not have.
-lua_out="$deps/lua-win32"
-if [ ! -f "$lua_out/bin/lua.exe" ] || [ ! -f "$lua_out/lib/liblua51.dll.a" ]; then
-  echo "bootstrap: building the Windows Lua 5.1 runtime"
-  build="$deps/build/lua5.1"
+# Windows Lua 5.1 runtimes: 32-bit for the shipped build, 64-bit for the test
+# build on machines that cannot run 32-bit code. -static-libgcc keeps
+# lua51.dll free of libgcc's DLL, which a bare Wine prefix does not have.
+build_windows_lua() {
+  local triple="$1" lua_out="$2"
+  [ -f "$lua_out/bin/lua.exe" ] && [ -f "$lua_out/lib/liblua51.dll.a" ] && return 0
+  echo "bootstrap: building the Windows Lua 5.1 runtime ($triple)"
+  local build="$deps/build/lua5.1-$triple"
   rm -rf "$build" && mkdir -p "$build"
   cp -r "$(ls -d "$deps"/src/lua5.1/lua-5.1*/ | head -n1)"/. "$build"
-  cc="i686-w64-mingw32-gcc -static-libgcc"
+  local cc="$triple-gcc -static-libgcc"
   # The package's own "mingw" target, less luac.exe (which needs the static
   # library) and with cross tools; the DLL's import library comes along.
   make -s -C "$build/src" lua.exe CC="$cc" LUA_A=lua51.dll LUA_T=lua.exe \
     AR="$cc -shared -Wl,--out-implib,liblua51.dll.a -o" \
-    RANLIB="i686-w64-mingw32-strip --strip-unneeded" \
+    RANLIB="$triple-strip --strip-unneeded" \
     MYCFLAGS=-DLUA_BUILD_AS_DLL MYLIBS= MYLDFLAGS=-s >"$build/build.log" 2>&1 ||
     { cat "$build/build.log" >&2; exit 1; }
   mkdir -p "$lua_out/bin" "$lua_out/lib" "$lua_out/include"
   cp "$build/src/lua51.dll" "$build/src/lua.exe" "$lua_out/bin/"
   cp "$build/src/liblua51.dll.a" "$lua_out/lib/"
   cp "$build/src"/{lua.h,luaconf.h,lualib.h,lauxlib.h} "$build/etc/lua.hpp" "$lua_out/include/"
-fi
+}
+build_windows_lua i686-w64-mingw32 "$deps/lua-win32"
+build_windows_lua x86_64-w64-mingw32 "$deps/lua-win64"
 
 echo "bootstrap: ready"

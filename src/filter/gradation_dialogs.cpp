@@ -10,7 +10,8 @@
 
 namespace {
 
-static_assert(sizeof(OPENFILENAMEA) == 88, "the dialog record of its full size");
+static_assert(sizeof(OPENFILENAMEA) == (sizeof(void*) == 4 ? 88 : 152),
+              "the dialog record of its full size");
 
 OPENFILENAMEA DialogRecord(HWND owner, char* path, DWORD flags) {
   OPENFILENAMEA dialog = {};

@@ -1,7 +1,10 @@
 // The host's filter interface as the library sees it: the 35-slot filter
 // record (the descriptor the library hands out has the same layout; the host
 // fills the slots the descriptor leaves null), the host function table and
-// its system-information record. 32-bit Windows layout.
+// its system-information record. Declared with real pointer types, so that
+// each architecture gets its natural layout: the shipped 32-bit one with
+// 35 four-byte slots, and on the 64-bit test build every pointer, string,
+// handle and callback slot 8 bytes while the integer slots stay int32.
 #pragma once
 
 #include <windows.h>
@@ -61,39 +64,58 @@ struct FilterRecord {
   int32_t reserved[2];                  // 0x84, 0x88
 };
 
-// What the host's system-information query fills: 84 bytes, of which the
-// library reads only the user-interface font.
+// What the host's system-information query fills: fifteen int32 values, the
+// user-interface font (the only field the library reads), five more int32.
 struct HostSystemInfo {
-  uint8_t unread[0x3C];
-  HFONT uiFont;  // 0x3C
-  uint8_t unreadTail[84 - 0x40];
+  int32_t unread[15];
+  HFONT uiFont;  // 0x3C; 0x40 on 64-bit
+  int32_t unreadTail[5];
 };
 
 using SystemInfoQuery = int32_t(__cdecl*)(void* editHandle, HostSystemInfo* info);
 
-// The host function table; the library calls only the entry at 0xA0.
+// The host function table; the library calls only entry 40, the system query.
 struct HostFunctionTable {
-  void* entries[0xA0 / sizeof(void*)];
-  SystemInfoQuery querySystemInfo;  // 0xA0
+  void* entries[40];
+  SystemInfoQuery querySystemInfo;  // 0xA0; 0x140 on 64-bit
 };
 
-static_assert(sizeof(void*) == 4, "the host interface is 32-bit");
-static_assert(sizeof(FilterRecord) == 140, "35 slots of 32 bits");
-static_assert(offsetof(FilterRecord, name) == 0x0C);
-static_assert(offsetof(FilterRecord, checkDefaults) == 0x2C);
-static_assert(offsetof(FilterRecord, windowMessage) == 0x40);
-static_assert(offsetof(FilterRecord, trackValues) == 0x44);
-static_assert(offsetof(FilterRecord, information) == 0x54);
-static_assert(offsetof(FilterRecord, host) == 0x60);
-static_assert(offsetof(FilterRecord, window) == 0x64);
-static_assert(offsetof(FilterRecord, instance) == 0x68);
-static_assert(offsetof(FilterRecord, projectLoad) == 0x74);
-static_assert(offsetof(FilterRecord, projectSave) == 0x78);
-static_assert(offsetof(FilterRecord, libraryPath) == 0x80);
-static_assert(offsetof(FilterRecord, reserved) == 0x84);
-static_assert(sizeof(HostSystemInfo) == 84);
-static_assert(offsetof(HostSystemInfo, uiFont) == 0x3C);
-static_assert(offsetof(HostFunctionTable, querySystemInfo) == 0xA0);
+// The shipped 32-bit layout, fixed by the host.
+constexpr bool kLayout32 = sizeof(void*) == 4;
+static_assert(!kLayout32 || sizeof(FilterRecord) == 140, "35 slots of 32 bits");
+static_assert(!kLayout32 || offsetof(FilterRecord, name) == 0x0C);
+static_assert(!kLayout32 || offsetof(FilterRecord, checkDefaults) == 0x2C);
+static_assert(!kLayout32 || offsetof(FilterRecord, windowMessage) == 0x40);
+static_assert(!kLayout32 || offsetof(FilterRecord, trackValues) == 0x44);
+static_assert(!kLayout32 || offsetof(FilterRecord, information) == 0x54);
+static_assert(!kLayout32 || offsetof(FilterRecord, host) == 0x60);
+static_assert(!kLayout32 || offsetof(FilterRecord, window) == 0x64);
+static_assert(!kLayout32 || offsetof(FilterRecord, instance) == 0x68);
+static_assert(!kLayout32 || offsetof(FilterRecord, projectLoad) == 0x74);
+static_assert(!kLayout32 || offsetof(FilterRecord, projectSave) == 0x78);
+static_assert(!kLayout32 || offsetof(FilterRecord, libraryPath) == 0x80);
+static_assert(!kLayout32 || offsetof(FilterRecord, reserved) == 0x84);
+static_assert(!kLayout32 || sizeof(HostSystemInfo) == 84);
+static_assert(!kLayout32 || offsetof(HostSystemInfo, uiFont) == 0x3C);
+static_assert(!kLayout32 || offsetof(HostFunctionTable, querySystemInfo) == 0xA0);
+
+// The 64-bit test build: the same slots, 8-byte pointers, natural alignment.
+constexpr bool kLayout64 = sizeof(void*) == 8;
+static_assert(!kLayout64 || sizeof(FilterRecord) == 264);
+static_assert(!kLayout64 || offsetof(FilterRecord, name) == 0x10);
+static_assert(!kLayout64 || offsetof(FilterRecord, trackCount) == 0x18);
+static_assert(!kLayout64 || offsetof(FilterRecord, checkCount) == 0x40);
+static_assert(!kLayout64 || offsetof(FilterRecord, windowMessage) == 0x78);
+static_assert(!kLayout64 || offsetof(FilterRecord, extraDataSize) == 0x98);
+static_assert(!kLayout64 || offsetof(FilterRecord, information) == 0xA0);
+static_assert(!kLayout64 || offsetof(FilterRecord, host) == 0xB8);
+static_assert(!kLayout64 || offsetof(FilterRecord, projectLoad) == 0xE0);
+static_assert(!kLayout64 || offsetof(FilterRecord, projectSave) == 0xE8);
+static_assert(!kLayout64 || offsetof(FilterRecord, libraryPath) == 0xF8);
+static_assert(!kLayout64 || offsetof(FilterRecord, reserved) == 0x100);
+static_assert(!kLayout64 || sizeof(HostSystemInfo) == 96);
+static_assert(!kLayout64 || offsetof(HostSystemInfo, uiFont) == 0x40);
+static_assert(!kLayout64 || offsetof(HostFunctionTable, querySystemInfo) == 0x140);
 
 // Update statuses the filter acts on, and the host's own messages and commands.
 constexpr int32_t kUpdateAllValues = 0;

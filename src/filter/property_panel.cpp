@@ -29,7 +29,8 @@ constexpr uint16_t kLoadButton = 12004;
 constexpr uint16_t kSaveButton = 12005;
 constexpr uint16_t kEntryChanged = EN_UPDATE;
 
-static_assert(sizeof(CHOOSECOLORA) == 36, "the colour dialog record of its full size");
+static_assert(sizeof(CHOOSECOLORA) == (sizeof(void*) == 4 ? 36 : 72),
+              "the colour dialog record of its full size");
 
 bool PanelExists() {
   const EditorState& editor = Editor();

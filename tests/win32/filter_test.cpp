@@ -47,10 +47,9 @@ TEST_F(FilterFace, DescriptorSlots) {
   auto get = reinterpret_cast<FilterRecord*(__cdecl*)()>(
       reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), "GetFilterTable")));
   EXPECT_EQ(get(), d);
-  const auto* slots = reinterpret_cast<const uint32_t*>(d);
-  EXPECT_EQ(slots[0x00 / 4], 0x00044004u);
-  EXPECT_EQ(slots[0x04 / 4], 0x30000000u);
-  EXPECT_EQ(slots[0x08 / 4], 0x300000ACu);
+  EXPECT_EQ(d->flags, 0x00044004);
+  EXPECT_EQ(d->windowWidth, 0x30000000);
+  EXPECT_EQ(d->windowHeight, 0x300000AC);
   EXPECT_STREQ(d->name, "Velumbra");
   EXPECT_EQ(d->trackCount, 1);
   EXPECT_STREQ(d->trackNames[0], "ID");
@@ -63,15 +62,19 @@ TEST_F(FilterFace, DescriptorSlots) {
   EXPECT_EQ(d->checkDefaults[0], -1);
   EXPECT_EQ(d->checkDefaults[1], -1);
   EXPECT_STREQ(d->information, "Velumbra version 0.03 by qorvin");
-  for (uint32_t offset : {0x34u, 0x38u, 0x3Cu, 0x40u, 0x74u, 0x78u}) {
-    EXPECT_NE(slots[offset / 4], 0u) << std::hex << offset;
-  }
-  for (uint32_t offset = 0x44; offset <= 0x70; offset += 4) {
-    if (offset == 0x54) continue;
-    EXPECT_EQ(slots[offset / 4], 0u) << std::hex << offset;
-  }
-  EXPECT_EQ(slots[0x30 / 4], 0u);
-  for (uint32_t offset : {0x7Cu, 0x80u, 0x84u, 0x88u}) EXPECT_EQ(slots[offset / 4], 0u);
+  const void* callbacks[] = {
+      reinterpret_cast<void*>(d->init),        reinterpret_cast<void*>(d->exit),
+      reinterpret_cast<void*>(d->update),      reinterpret_cast<void*>(d->windowMessage),
+      reinterpret_cast<void*>(d->projectLoad), reinterpret_cast<void*>(d->projectSave)};
+  for (const void* callback : callbacks) EXPECT_NE(callback, nullptr);
+  const void* unset[] = {d->processFrame, d->trackValues,      d->checkValues,  d->extraData,
+                         d->saveStart,    d->saveEnd,          d->host,         d->window,
+                         d->instance,     d->defaultExtraData, d->isSavedFrame, d->modifyTitle,
+                         d->libraryPath};
+  for (const void* slot : unset) EXPECT_EQ(slot, nullptr);
+  EXPECT_EQ(d->extraDataSize, 0);
+  EXPECT_EQ(d->reserved[0], 0);
+  EXPECT_EQ(d->reserved[1], 0);
 }
 
 TEST_F(FilterFace, InitialisationBuildsTheDisabledPanelAndTheDefaults) {

@@ -36,7 +36,7 @@ std::string DefaultPluginPath() {
       if (FileExists(beside)) return beside;
     }
   }
-  return "build/win32/Velumbra.auf";
+  return sizeof(void*) == 8 ? "build/win64/Velumbra.auf" : "build/win32/Velumbra.auf";
 }
 
 class HostSession {

@@ -103,7 +103,8 @@ ParsedHostOptions ParseHostOptions(const std::vector<std::string>& arguments) {
 const char* HostUsage() {
   return "usage: velumbra-host.exe [options] [PLUGIN.auf]\n"
          "  PLUGIN.auf              the plug-in to load (default: Velumbra.auf beside the\n"
-         "                          program, else build/win32/Velumbra.auf)\n"
+         "                          program, else build/win32/Velumbra.auf, or\n"
+         "                          build/win64/ for the 64-bit test build's host)\n"
          "  --id N                  start with the \"ID\" track at N (default: the descriptor's)\n"
          "  --project-load FILE     load project data from FILE through the plug-in's hook\n"
          "  --project-save FILE     save project data to FILE through the hook at exit\n"

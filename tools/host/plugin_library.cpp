@@ -1,5 +1,8 @@
 #include "plugin_library.h"
 
+#include <cstddef>
+#include <cstdio>
+
 namespace {
 
 using GetFilterTableFunction = FilterRecord*(__cdecl*)();
@@ -8,20 +11,30 @@ using GetFilterTableFunction = FilterRecord*(__cdecl*)();
 // corrupt descriptor, not a request.
 constexpr int kMaxItems = 64;
 
+// "name (0x74)": the slot's offset in this build's layout, as a plug-in's
+// author would look it up.
+std::string SlotName(const char* name, size_t offset) {
+  char text[80];
+  std::snprintf(text, sizeof text, "%s (0x%zX)", name, offset);
+  return text;
+}
+
 void NoteMissingCallbacks(const FilterRecord& descriptor, std::vector<std::string>& missing) {
   const struct {
     bool present;
     const char* what;
+    size_t offset;
   } slots[] = {
-      {descriptor.init != nullptr, "initialisation callback (0x34)"},
-      {descriptor.exit != nullptr, "exit callback (0x38)"},
-      {descriptor.update != nullptr, "update callback (0x3C)"},
-      {descriptor.windowMessage != nullptr, "window-message callback (0x40)"},
-      {descriptor.projectLoad != nullptr, "project-load hook (0x74)"},
-      {descriptor.projectSave != nullptr, "project-save hook (0x78)"},
+      {descriptor.init != nullptr, "initialisation callback", offsetof(FilterRecord, init)},
+      {descriptor.exit != nullptr, "exit callback", offsetof(FilterRecord, exit)},
+      {descriptor.update != nullptr, "update callback", offsetof(FilterRecord, update)},
+      {descriptor.windowMessage != nullptr, "window-message callback",
+       offsetof(FilterRecord, windowMessage)},
+      {descriptor.projectLoad != nullptr, "project-load hook", offsetof(FilterRecord, projectLoad)},
+      {descriptor.projectSave != nullptr, "project-save hook", offsetof(FilterRecord, projectSave)},
   };
   for (const auto& slot : slots) {
-    if (!slot.present) missing.push_back(slot.what);
+    if (!slot.present) missing.push_back(SlotName(slot.what, slot.offset));
   }
 }
 
