@@ -1,0 +1,4 @@
+# The interchange sources, part of the platform-free core; paths relative to
+# src/, for example interchange/ggr_format.cpp.
+set(VELUMBRA_INTERCHANGE_SOURCES
+)
