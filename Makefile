@@ -69,14 +69,14 @@ clean:
 # make bench  the script face's speed, natively and on the Windows build
 # under Wine (the 32-bit one where it can run, as for the tests).
 bench: bootstrap
-	cmake --preset native -DVELUMBRA_BENCHMARKS=ON >/dev/null
-	cmake --build --preset native -j2 --target script_face_bench
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j2 --target script_face_bench
 	@preset=$$(scripts/windows-preset.sh "the Windows benchmarks") || exit 1; \
 	cmake --preset $$preset -DVELUMBRA_BENCHMARKS=ON >/dev/null && \
 	cmake --build --preset $$preset -j2 --target script_face_bench && \
 	grep -m1 'model name' /proc/cpuinfo && \
 	echo "== native (x86-64) ==" && \
-	build/native/bench/script_face_bench && \
+	build/bench/bench/script_face_bench && \
 	echo "== $$preset (under Wine) ==" && \
 	scripts/wine-run.sh build/$$preset/bench/script_face_bench.exe
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "lua/luminance_remap.h"
+#include "image/luminance_remap.h"
 #include "lua/script_functions.h"
 #include "model/banks.h"
 #include "model/evaluate.h"

@@ -1,6 +1,7 @@
 #include "filter/canvas_editing.h"
 
 #include "filter/canvas_raster.h"
+#include "model/banks.h"
 #include "model/evaluate.h"
 #include "model/stop_editing.h"
 
@@ -54,23 +55,31 @@ void SortAndRenumberKeeping(GradationData& gradation, StopTrack track, StopSelec
 
 }  // namespace
 
+GradationData* ShownGradation(const CanvasEditing& editing) {
+  const int32_t index = editing.currentIndex;
+  return editing.shown && index >= 0 && index < kBankSize ? &GradationBank[index] : nullptr;
+}
+
 ColorStop* SelectedColorStop(CanvasEditing& editing) {
-  if (!editing.selectedColor.valid || editing.current == nullptr) return nullptr;
-  ColorStop* stop = EditableColorStop(*editing.current, editing.selectedColor.serial);
+  GradationData* shown = ShownGradation(editing);
+  if (!editing.selectedColor.valid || shown == nullptr) return nullptr;
+  ColorStop* stop = EditableColorStop(*shown, editing.selectedColor.serial);
   if (stop == nullptr) editing.selectedColor = StopSelection{};
   return stop;
 }
 
 AlphaStop* SelectedAlphaStop(CanvasEditing& editing) {
-  if (!editing.selectedAlpha.valid || editing.current == nullptr) return nullptr;
-  AlphaStop* stop = EditableAlphaStop(*editing.current, editing.selectedAlpha.serial);
+  GradationData* shown = ShownGradation(editing);
+  if (!editing.selectedAlpha.valid || shown == nullptr) return nullptr;
+  AlphaStop* stop = EditableAlphaStop(*shown, editing.selectedAlpha.serial);
   if (stop == nullptr) editing.selectedAlpha = StopSelection{};
   return stop;
 }
 
 CanvasEffects PressOnCanvas(CanvasEditing& editing, int32_t x, int32_t y) {
-  if (editing.current == nullptr) return {};
-  GradationData& gradation = *editing.current;
+  GradationData* shown = ShownGradation(editing);
+  if (shown == nullptr) return {};
+  GradationData& gradation = *shown;
   const bool onColorTrack = InRows(y, kColorTrackTop, kColorTrackBottom);
   const bool onAlphaTrack = InRows(y, kAlphaTrackTop, kAlphaTrackBottom);
   if (onColorTrack) {
@@ -107,16 +116,17 @@ CanvasEffects PressOnCanvas(CanvasEditing& editing, int32_t x, int32_t y) {
 }
 
 bool UpdateDragBand(CanvasEditing& editing, int32_t y) {
-  if (editing.current == nullptr) return false;
+  const GradationData* shown = ShownGradation(editing);
+  if (shown == nullptr) return false;
   if (editing.dragMode == kDragColor) {
-    if (editing.current->colorStops.size() <= 2) return true;
+    if (shown->colorStops.size() <= 2) return true;
     ColorStop* stop = SelectedColorStop(editing);
     if (stop == nullptr) return false;
     stop->active = InRows(y, kColorBandTop, kColorBandBottom);
     return stop->active;
   }
   if (editing.dragMode == kDragAlpha) {
-    if (editing.current->alphaStops.size() <= 2) return true;
+    if (shown->alphaStops.size() <= 2) return true;
     AlphaStop* stop = SelectedAlphaStop(editing);
     if (stop == nullptr) return false;
     stop->active = InRows(y, kAlphaBandTop, kAlphaBandBottom);
@@ -133,8 +143,9 @@ bool MoveDraggedStop(CanvasEditing& editing, int32_t x) {
 }
 
 void MoveSelectedStop(CanvasEditing& editing, StopTrack track, float position) {
-  if (editing.current == nullptr) return;
-  GradationData& gradation = *editing.current;
+  GradationData* shown = ShownGradation(editing);
+  if (shown == nullptr) return;
+  GradationData& gradation = *shown;
   if (track == StopTrack::Color) {
     if (!editing.selectedColor.valid) return;
     const int32_t index = FindColorStop(gradation, editing.selectedColor.serial);
@@ -181,8 +192,9 @@ CanvasEffects ReleaseOnCanvas(CanvasEditing& editing) {
   effects.releaseCapture = true;
   effects.invalidate = true;
   effects.result = 1;
-  if (editing.current == nullptr) return effects;
-  GradationData& gradation = *editing.current;
+  GradationData* shown = ShownGradation(editing);
+  if (shown == nullptr) return effects;
+  GradationData& gradation = *shown;
   if (mode == kDragColor) {
     if (ColorStop* stop = SelectedColorStop(editing); stop != nullptr && !stop->active) {
       if (RemoveColorStop(gradation, FindColorStop(gradation, stop->serial))) {

@@ -5,20 +5,8 @@
 
 #include <cstdint>
 
+#include "filter/canvas_layout.h"
 #include "model/gradation.h"
-
-// Rows of the client area, both ends included.
-constexpr int32_t kColorTrackTop = 78;
-constexpr int32_t kColorTrackBottom = 89;
-constexpr int32_t kAlphaTrackTop = 122;
-constexpr int32_t kAlphaTrackBottom = 133;
-// While dragged, a stop stays on its track within these rows.
-constexpr int32_t kColorBandTop = 70;
-constexpr int32_t kColorBandBottom = 97;
-constexpr int32_t kAlphaBandTop = 114;
-constexpr int32_t kAlphaBandBottom = 141;
-// A marker is hit this many columns either side of its centre.
-constexpr int32_t kMarkerReach = 5;
 
 // A selected stop, held by serial: a stop found again by serial cannot be a
 // stale reference into a list that has since been re-sorted or replaced.
@@ -31,7 +19,10 @@ enum DragMode : int32_t { kNoDrag = 0, kDragColor = 1, kDragAlpha = 2 };
 
 // The part of the editor's record the canvas edits.
 struct CanvasEditing {
-  GradationData* current = nullptr;  // the shown gradation; null until the first update
+  // Bank index (ID - 1) the editor addresses: the file commands and the drop
+  // act on it even before anything is shown.
+  int32_t currentIndex = 0;
+  bool shown = false;  // set by the first update that acts
   int32_t clientWidth = 0;
   int32_t dragMode = kNoDrag;
   StopSelection selectedColor;
@@ -53,6 +44,9 @@ struct CanvasEffects {
   RowChange colorRow = RowChange::kKeep;
   RowChange opacityRow = RowChange::kKeep;
 };
+
+// The shown bank gradation, entry currentIndex; null before the first update.
+GradationData* ShownGradation(const CanvasEditing& editing);
 
 // Selects the marker under (x, y), scanning from the stop drawn last, or adds
 // a stop on an empty spot of a track; either starts a drag.

@@ -21,34 +21,34 @@ int32_t Apply(HWND window, const CanvasEffects& effects) {
   if (effects.refreshPanel) RefreshPanel();
   // Taken last: the panel's nested commands may replace the shown lists and
   // end the drag, and a capture without a drag would never be released.
-  if (effects.capture && editor.dragMode != kNoDrag) SetCapture(window);
+  if (effects.capture && editor.canvas.dragMode != kNoDrag) SetCapture(window);
   return effects.result;
 }
 
 }  // namespace
 
 int32_t HandleButtonDown(HWND window, int32_t x, int32_t y) {
-  return Apply(window, PressOnCanvas(Editor(), x, y));
+  return Apply(window, PressOnCanvas(Editor().canvas, x, y));
 }
 
 int32_t HandleMouseMove(HWND window, int32_t x, int32_t y) {
-  return Apply(window, MoveOnCanvas(Editor(), x, y));
+  return Apply(window, MoveOnCanvas(Editor().canvas, x, y));
 }
 
 int32_t HandleButtonUp(HWND window, int32_t /*x*/) {
-  const int32_t result = Apply(window, ReleaseOnCanvas(Editor()));
+  const int32_t result = Apply(window, ReleaseOnCanvas(Editor().canvas));
   // A drag ended early (its gradation replaced meanwhile) must not keep the mouse.
   if (GetCapture() == window) ReleaseCapture();
   return result;
 }
 
 int32_t HandleCaptureLost(HWND window, HWND newOwner) {
-  if (newOwner == window || Editor().dragMode == kNoDrag) return 0;
+  if (newOwner == window || Editor().canvas.dragMode == kNoDrag) return 0;
   return HandleButtonUp(window, 0);
 }
 
 bool DragSelectedStop(int32_t x) {
-  if (!MoveDraggedStop(Editor(), x)) return false;
+  if (!MoveDraggedStop(Editor().canvas, x)) return false;
   RefreshPanel();
   return true;
 }

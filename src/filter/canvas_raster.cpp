@@ -10,13 +10,6 @@ constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kLightGrey = 0xCCCCCC;
 
-constexpr int32_t kBarLeft = 8;
-constexpr int32_t kBarTop = 90;
-constexpr int32_t kBarBottom = 122;  // exclusive
-constexpr int32_t kInteriorLeft = 9;
-constexpr int32_t kInteriorTop = 91;
-constexpr int32_t kInteriorRows = 30;
-
 // Marker pixel maps, nine columns centred on the stop's column. K black,
 // W white, G light grey, S the stop's swatch, '.' untouched. The bevels differ:
 // the colour marker's second row is white to +3, the transparency marker's
@@ -25,13 +18,10 @@ const char* const kColorMarker[] = {
     "KKKKKKKKK", "KWWWWWWWK", "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK",
     "KWSSSSSGK", "KWWGGGGGK", ".KWWWWGK.", "..KWWGK..", "...KGK...", "....K....",
 };
-constexpr int32_t kColorMarkerTop = 78;
 const char* const kAlphaMarker[] = {
     "....K....", "...KGK...", "..KWWGK..", ".KWWWWGK.", "KWWWWWWGK", "KWSSSSSGK",
     "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK", "KWSSSSSGK", "KWWGGGGGK", "KKKKKKKKK",
 };
-constexpr int32_t kAlphaMarkerTop = 122;
-constexpr int32_t kMarkerRows = 12;
 
 class Painter {
  public:
@@ -62,7 +52,7 @@ uint32_t Blend(float alpha, uint32_t color, int32_t level) {
 }
 
 void DrawFrame(Painter& painter, int32_t width) {
-  const int32_t right = width - 9;  // last column of the outline
+  const int32_t right = width - kBarRightInset;
   for (int32_t x = kBarLeft; x <= right; ++x) {
     painter.Set(x, kBarTop, kBlack);
     painter.Set(x, kBarBottom - 1, kBlack);
@@ -75,7 +65,7 @@ void DrawFrame(Painter& painter, int32_t width) {
 }
 
 void DrawGradationBar(Painter& painter, const GradationData& gradation, int32_t width) {
-  const int32_t n = width - 18;
+  const int32_t n = width - kInteriorInset;
   if (n <= 0) return;
   const double columns = static_cast<float>(n);
   for (int32_t i = 0; i < n; ++i) {
@@ -99,7 +89,7 @@ void DrawGradationBar(Painter& painter, const GradationData& gradation, int32_t 
 void DrawMarker(Painter& painter, const char* const map[], int32_t top, int64_t centre,
                 uint32_t swatch) {
   for (int32_t row = 0; row < kMarkerRows; ++row) {
-    for (int32_t column = 0; column < 9; ++column) {
+    for (int32_t column = 0; column < kMarkerColumns; ++column) {
       uint32_t color;
       switch (map[row][column]) {
         case 'K':
@@ -117,7 +107,7 @@ void DrawMarker(Painter& painter, const char* const map[], int32_t top, int64_t 
         default:
           continue;
       }
-      painter.Set(centre - 4 + column, top + row, color);
+      painter.Set(centre - kMarkerColumns / 2 + column, top + row, color);
     }
   }
 }
@@ -138,13 +128,15 @@ void DrawAlphaMarker(Painter& painter, const AlphaStop& stop, int32_t markerWidt
 int32_t StopToX(int32_t clientWidth, float position) {
   // Far-off positions truncate to the hardware's out-of-range value; kept
   // clear of int32's ends so callers may add a marker's half width.
-  const int64_t x =
-      9 + static_cast<int64_t>(TruncateToInt32((clientWidth - 19.0) * position / 100.0));
+  const int64_t x = kInteriorLeft +
+                    static_cast<int64_t>(TruncateToInt32(
+                        (clientWidth - static_cast<double>(kMarkerSpanInset)) * position / 100.0));
   return static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN + 16, INT32_MAX - 16));
 }
 
 float XToPosition(int32_t clientWidth, int32_t x) {
-  return static_cast<float>((x - 9.0) * 100.0 / (clientWidth - 18.0));
+  return static_cast<float>((x - static_cast<double>(kInteriorLeft)) * 100.0 /
+                            (clientWidth - static_cast<double>(kInteriorInset)));
 }
 
 void RenderCanvas(const GradationData& gradation, int32_t width, int32_t markerWidth,

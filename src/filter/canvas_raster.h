@@ -1,4 +1,4 @@
-// The canvas as pixels: the band of the filter window from row 78 to row 133,
+// The canvas as pixels: the band of the filter window canvas_layout.h gives,
 // drawn from a gradation into a plain raster that the window layer copies to
 // the screen in one block.
 #pragma once
@@ -7,11 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "filter/canvas_layout.h"
 #include "model/gradation.h"
-
-constexpr int32_t kCanvasTop = 78;
-constexpr int32_t kCanvasBottom = 134;  // exclusive
-constexpr int32_t kCanvasRows = kCanvasBottom - kCanvasTop;
 
 // Pixels 0x00RRGGBB, row by row from row kCanvasTop; x runs 0 .. width - 1.
 struct CanvasRaster {

@@ -16,17 +16,19 @@ uint32_t ButtonFace() {
 void HandlePaint(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  Editor().clientWidth = client.right - client.left;
-  if (Editor().current != nullptr) PaintCanvas(window);
+  Editor().canvas.clientWidth = client.right - client.left;
+  PaintCanvas(window);
 }
 
 void PaintCanvas(HWND window) {
   const EditorState& editor = Editor();
+  const GradationData* shown = ShownGradation(editor.canvas);
+  if (shown == nullptr) return;  // nothing shown before the first update
   RECT client;
   GetClientRect(window, &client);
   const int32_t width = client.right - client.left;
   CanvasRaster raster;
-  RenderCanvas(*editor.current, width, editor.clientWidth, ButtonFace(), raster);
+  RenderCanvas(*shown, width, editor.canvas.clientWidth, ButtonFace(), raster);
   if (raster.width <= 0) return;
 
   BITMAPINFO info = {};

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 ColorTextbox::ColorTextbox(HWND parent, HINSTANCE instance)
-    : Panekin::HexadecimalTextbox(parent, instance, kControlId) {
+    : Panekin::HexadecimalTextbox(parent, instance, kColorEntryId) {
   SetDigits(kDigits);
 }
 

@@ -1,12 +1,12 @@
 // The editor's colour entry: six hexadecimal digits holding 0xRRGGBB.
 #pragma once
 
+#include "filter/control_ids.h"
 #include "model/stops.h"
 #include "panekin/hexadecimal_textbox.h"
 
 class ColorTextbox final : public Panekin::HexadecimalTextbox {
  public:
-  static constexpr int kControlId = 1001;
   static constexpr int kDigits = 6;
 
   ColorTextbox(HWND parent, HINSTANCE instance);

@@ -4,6 +4,8 @@
 #include "panekin/number_textbox.h"
 #include "panekin/property_group.h"
 
+#include <utility>
+
 EditorState::EditorState() = default;
 EditorState::~EditorState() = default;
 
@@ -14,9 +16,15 @@ EditorState& Editor() {
 
 void ForgetSelections() {
   EditorState& editor = Editor();
-  editor.selectedColor = StopSelection{};
-  editor.selectedAlpha = StopSelection{};
-  editor.dragMode = 0;
+  editor.canvas.selectedColor = StopSelection{};
+  editor.canvas.selectedAlpha = StopSelection{};
+  editor.canvas.dragMode = 0;
 }
 
 void InvalidateCanvas(HWND window) { InvalidateRect(window, &Editor().canvasRect, FALSE); }
+
+void StoreLoadedGradation(int32_t index, GradationData&& loaded, BankChangeReason reason) {
+  if (index < 0 || index >= kBankSize) return;
+  GradationBank[index] = std::move(loaded);
+  NotifyBankReplaced({index + 1, 1, reason});
+}

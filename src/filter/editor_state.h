@@ -1,6 +1,6 @@
-// What the editor window remembers between messages: one process-wide record,
-// shared with the script face, which repaints when it replaces the shown
-// gradation.
+// What the editor window remembers between messages: one process-wide record
+// from the library's load to its unload. The script face never sees it; it
+// hears of replaced bank entries through the model's listener.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "filter/canvas_editing.h"
+#include "model/banks.h"
 #include "model/gradation.h"
 
 class ColorTextbox;
@@ -17,13 +18,13 @@ class NumberTextbox;
 class PropertyGroup;
 }  // namespace Panekin
 
-// The canvas's part (the shown gradation, the width, the drag and the
-// selections) is platform-free; see canvas_editing.h.
-struct EditorState : CanvasEditing {
+struct EditorState {
   EditorState();
   ~EditorState();
 
-  int32_t currentIndex = 0;
+  // The shown gradation, the width, the drag and the selections: platform-free,
+  // see canvas_editing.h.
+  CanvasEditing canvas;
   // The panel's objects, from InitFilter to ExitFilter; their windows belong
   // to the filter window.
   std::unique_ptr<ColorTextbox> colorTextbox;
@@ -42,3 +43,7 @@ EditorState& Editor();
 void ForgetSelections();
 
 void InvalidateCanvas(HWND window);
+
+// A gradation the user loaded from a file or a drop replaces bank entry
+// `index`, the one the editor addressed when the load began; the model is told.
+void StoreLoadedGradation(int32_t index, GradationData&& loaded, BankChangeReason reason);

@@ -2,35 +2,31 @@
 
 #include <shellapi.h>
 
+#include "filter/canvas_layout.h"
 #include "filter/canvas_mouse.h"
 #include "filter/canvas_window.h"
 #include "filter/dropped_files.h"
 #include "filter/editor_state.h"
 #include "filter/property_panel.h"
-#include "lua/script_repaint_hook.h"
 #include "model/banks.h"
 
 namespace {
 
-constexpr int32_t kCanvasRectTop = 78;
-constexpr int32_t kCanvasRectBottom = 134;
-
-// A script replaced a bank gradation: repaint at once if it is the one shown.
-void RepaintIfShown(int32_t id) {
+// The editor's one listener for replaced bank entries. Selections in the
+// shown entry are stale, and its rows are disabled, since typing there could
+// reach nothing. A script's replacement is painted at once, inside the script
+// call; the other replacers repaint, or have the host update, themselves.
+void OnBankReplaced(const BankChange& change) {
   EditorState& editor = Editor();
-  if (editor.window == nullptr || editor.current == nullptr || id - 1 != editor.currentIndex) {
+  const int32_t shownId = editor.canvas.currentIndex + 1;
+  if (ShownGradation(editor.canvas) == nullptr || shownId < change.firstId ||
+      shownId - change.firstId >= change.count) {
     return;
   }
-  PaintCanvas(editor.window);
-}
-
-// Any replacement of the shown entry's lists makes its selections stale; the
-// rows that showed them are disabled, since typing there could reach nothing.
-void ForgetSelectionsInReplaced(int32_t firstIndex, int32_t count) {
-  const int32_t shown = Editor().currentIndex;
-  if (Editor().current != nullptr && shown >= firstIndex && shown - firstIndex < count) {
-    ForgetSelections();
-    EnablePropertyGroups(false, false);
+  ForgetSelections();
+  EnablePropertyGroups(false, false);
+  if (change.reason == BankChangeReason::Script && editor.window != nullptr) {
+    PaintCanvas(editor.window);
   }
 }
 
@@ -56,11 +52,10 @@ int32_t __cdecl InitFilter(FilterRecord* filter) {
   DragAcceptFiles(editor.window, TRUE);
   RECT client = {0, 0, 0, 0};
   GetClientRect(editor.window, &client);
-  editor.canvasRect = RECT{0, kCanvasRectTop, client.right, kCanvasRectBottom};
-  editor.clientWidth = client.right;
-  editor.dragMode = 0;
-  SetScriptReplacedGradationHook(RepaintIfShown);
-  SetBankReplacedListener(ForgetSelectionsInReplaced);
+  editor.canvasRect = RECT{0, kCanvasTop, client.right, kCanvasBottom};
+  editor.canvas.clientWidth = client.right;
+  editor.canvas.dragMode = 0;
+  SetBankChangeListener(OnBankReplaced);
   const HFONT font = HostUiFont(filter);
   if (font != nullptr) CreatePropertyPanel(filter->instance, editor.window, font);
   return 1;
@@ -74,8 +69,8 @@ int32_t __cdecl UpdateFilter(FilterRecord* filter, int32_t status) {
   const int32_t id = filter->trackValues[0];
   if (id < 1 || id > kBankSize) return 1;
   EditorState& editor = Editor();
-  editor.currentIndex = id - 1;
-  editor.current = &GradationBank[editor.currentIndex];
+  editor.canvas.currentIndex = id - 1;
+  editor.canvas.shown = true;
   ForgetSelections();
   InvalidateCanvas(editor.window);
   EnablePropertyGroups(false, false);
@@ -111,8 +106,7 @@ int32_t __cdecl FilterWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 int32_t __cdecl ExitFilter(FilterRecord* /*filter*/) {
   DestroyPropertyPanel();
-  SetScriptReplacedGradationHook(nullptr);
-  SetBankReplacedListener(nullptr);
+  SetBankChangeListener(nullptr);
   return 1;
 }
 

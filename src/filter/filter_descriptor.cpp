@@ -1,11 +1,18 @@
 // The filter descriptor the host reads through GetFilterTable.
 #include "filter/filter_callbacks.h"
 #include "filter/host_interface.h"
+#include "filter/project_callbacks.h"
 #include "filter/ui_strings.h"
 #include "lua/lua_runtime.h"
-#include "persist/project_hooks.h"
 
 namespace {
+
+// The flag word the host reads: bits 0x4, 0x4000 and 0x40000.
+constexpr int32_t kDescriptorFlags = 0x4 | 0x4000 | 0x40000;
+// A window size request: the high bits mark the slot as a request and the
+// low bits carry the pixels. The width asks for none of its own.
+constexpr int32_t kSizeRequest = 0x30000000;
+constexpr int32_t kWindowHeightPixels = 172;  // the canvas and the panel
 
 const char* const kTrackNames[] = {ui_strings::kTrackId};
 const int32_t kTrackDefaults[] = {1};
@@ -16,9 +23,9 @@ const int32_t kCheckDefaults[] = {-1, -1};  // both are push buttons
 
 constexpr FilterRecord MakeDescriptor() {
   FilterRecord d = {};
-  d.flags = 0x00044004;
-  d.windowWidth = 0x30000000;
-  d.windowHeight = 0x300000AC;  // 172 pixels
+  d.flags = kDescriptorFlags;
+  d.windowWidth = kSizeRequest;
+  d.windowHeight = kSizeRequest | kWindowHeightPixels;
   d.name = ui_strings::kFilterName;
   d.trackCount = 1;
   d.trackNames = kTrackNames;

@@ -3,9 +3,11 @@
 #include <commdlg.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "filter/editor_state.h"
 #include "filter/ui_strings.h"
+#include "model/banks.h"
 #include "persist/gradation_file.h"
 
 namespace {
@@ -35,24 +37,26 @@ HWND Owner(const FilterRecord* filter) {
 }  // namespace
 
 bool LoadGradationWithDialog(FilterRecord* filter) {
-  const int32_t index = Editor().currentIndex;
+  const int32_t index = Editor().canvas.currentIndex;
   char path[MAX_PATH] = {};
   OPENFILENAMEA dialog = DialogRecord(Owner(filter), path, OFN_FILEMUSTEXIST);
   if (!GetOpenFileNameA(&dialog)) return false;
-  if (!LoadGradationFile(path, index)) {
+  GradationData loaded;
+  if (!LoadGradationFile(path, loaded)) {
     ReportFailure(Owner(filter), ui_strings::kLoadFailed);
     return false;
   }
+  StoreLoadedGradation(index, std::move(loaded), BankChangeReason::File);
   return true;
 }
 
 bool SaveGradationWithDialog(FilterRecord* filter) {
-  const int32_t index = Editor().currentIndex;
+  const int32_t index = Editor().canvas.currentIndex;
   char path[MAX_PATH] = {};
   OPENFILENAMEA dialog = DialogRecord(Owner(filter), path, OFN_OVERWRITEPROMPT);
   dialog.lpstrDefExt = ui_strings::kDefaultExtension;
   if (!GetSaveFileNameA(&dialog)) return false;
-  if (!SaveGradationFile(path, index)) {
+  if (!SaveGradationFile(path, GradationBank[index])) {
     ReportFailure(Owner(filter), ui_strings::kSaveFailed);
     return false;
   }

@@ -117,9 +117,8 @@ static_assert(!kLayout64 || sizeof(HostSystemInfo) == 96);
 static_assert(!kLayout64 || offsetof(HostSystemInfo, uiFont) == 0x40);
 static_assert(!kLayout64 || offsetof(HostFunctionTable, querySystemInfo) == 0x140);
 
-// Update statuses the filter acts on, and the host's own messages and commands.
+// Update statuses the filter acts on, and the host's own reset message (its
+// button commands are in control_ids.h).
 constexpr int32_t kUpdateAllValues = 0;
 constexpr int32_t kUpdateFirstTrack = 0x10000;
 constexpr UINT kHostResetMessage = WM_USER + 101;  // 1125
-constexpr int kLoadButtonCommand = 12004;
-constexpr int kSaveButtonCommand = 12005;

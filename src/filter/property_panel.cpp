@@ -4,6 +4,7 @@
 
 #include "filter/canvas_editing.h"
 #include "filter/color_textbox.h"
+#include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_dialogs.h"
 #include "filter/panel_values.h"
@@ -15,18 +16,6 @@ namespace {
 
 constexpr int kColorRowY = 142;
 constexpr int kOpacityRowY = 196;
-constexpr int kColorIdBase = 1000;
-constexpr int kOpacityIdBase = 1010;
-constexpr int kOpacityEntryId = 1011;
-
-constexpr uint16_t kColorEntry = 1001;
-constexpr uint16_t kColorPosition = 1002;
-constexpr uint16_t kColorBox = 1003;
-constexpr uint16_t kOpacityEntry = 1011;
-constexpr uint16_t kOpacityPosition = 1012;
-constexpr uint16_t kGreyBox = 1013;
-constexpr uint16_t kLoadButton = 12004;
-constexpr uint16_t kSaveButton = 12005;
 constexpr uint16_t kEntryChanged = EN_UPDATE;
 
 static_assert(sizeof(CHOOSECOLORA) == (sizeof(void*) == 4 ? 36 : 72),
@@ -47,7 +36,7 @@ float TypedPercent(Panekin::NumberTextbox& box) {
 
 void ApplyTypedColor() {
   EditorState& editor = Editor();
-  ColorStop* stop = SelectedColorStop(editor);
+  ColorStop* stop = SelectedColorStop(editor.canvas);
   if (stop == nullptr) return;
   const Rgb color = editor.colorTextbox->GetColor(true);
   stop->red = color.red;
@@ -58,19 +47,19 @@ void ApplyTypedColor() {
 
 void ApplyTypedPosition(Panekin::PropertyGroup& group, StopTrack track) {
   EditorState& editor = Editor();
-  const bool selected = track == StopTrack::Color ? SelectedColorStop(editor) != nullptr
-                                                  : SelectedAlphaStop(editor) != nullptr;
+  const bool selected = track == StopTrack::Color ? SelectedColorStop(editor.canvas) != nullptr
+                                                  : SelectedAlphaStop(editor.canvas) != nullptr;
   if (!selected) return;
   const float position = TypedPercent(group.NumberBox());
-  MoveSelectedStop(editor, track, position);
+  MoveSelectedStop(editor.canvas, track, position);
 }
 
 void ApplyTypedOpacity() {
   EditorState& editor = Editor();
-  if (SelectedAlphaStop(editor) == nullptr) return;
+  if (SelectedAlphaStop(editor.canvas) == nullptr) return;
   const float opacity = TypedPercent(*editor.opacityTextbox);
   // Looked up again: the nested command of a rewritten entry ran meanwhile.
-  AlphaStop* stop = SelectedAlphaStop(editor);
+  AlphaStop* stop = SelectedAlphaStop(editor.canvas);
   if (stop == nullptr) return;
   stop->opacity = opacity;
   editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(opacity));
@@ -80,15 +69,15 @@ void ApplyTypedOpacity() {
 
 void CreatePropertyPanel(HINSTANCE instance, HWND window, HFONT font) {
   EditorState& editor = Editor();
-  const int rowWidth = editor.clientWidth - 16;
+  const int rowWidth = editor.canvas.clientWidth - 16;
   editor.colorTextbox = std::make_unique<ColorTextbox>(window, instance);
   editor.colorGroup = std::make_unique<Panekin::PropertyGroup>(
-      ui_strings::kColorGroup, window, instance, kColorRowY, rowWidth, kColorIdBase,
+      ui_strings::kColorGroup, window, instance, kColorRowY, rowWidth, kColorGroupId,
       editor.colorTextbox->Window(), font);
   editor.opacityTextbox =
       std::make_unique<Panekin::NumberTextbox>(window, instance, kOpacityEntryId);
   editor.opacityGroup = std::make_unique<Panekin::PropertyGroup>(
-      ui_strings::kOpacityGroup, window, instance, kOpacityRowY, rowWidth, kOpacityIdBase,
+      ui_strings::kOpacityGroup, window, instance, kOpacityRowY, rowWidth, kOpacityGroupId,
       editor.opacityTextbox->Window(), font);
   EnablePropertyGroups(false, false);
 }
@@ -112,21 +101,21 @@ void RefreshPanel() {
   EditorState& editor = Editor();
   // Every SetValue runs the entry's command nested, which may move the stop
   // or drop the selection: each step looks the stop up afresh.
-  if (const ColorStop* stop = SelectedColorStop(editor)) {
+  if (const ColorStop* stop = SelectedColorStop(editor.canvas)) {
     editor.colorTextbox->SetValue(PackedFromStop(*stop));
-    if ((stop = SelectedColorStop(editor)) != nullptr) {
+    if ((stop = SelectedColorStop(editor.canvas)) != nullptr) {
       editor.colorGroup->NumberBox().SetValue(stop->position);
     }
-    if ((stop = SelectedColorStop(editor)) != nullptr) {
+    if ((stop = SelectedColorStop(editor.canvas)) != nullptr) {
       editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
     }
   }
-  if (const AlphaStop* stop = SelectedAlphaStop(editor)) {
+  if (const AlphaStop* stop = SelectedAlphaStop(editor.canvas)) {
     editor.opacityTextbox->SetValue(stop->opacity);
-    if ((stop = SelectedAlphaStop(editor)) != nullptr) {
+    if ((stop = SelectedAlphaStop(editor.canvas)) != nullptr) {
       editor.opacityGroup->NumberBox().SetValue(stop->position);
     }
-    if ((stop = SelectedAlphaStop(editor)) != nullptr) {
+    if ((stop = SelectedAlphaStop(editor.canvas)) != nullptr) {
       editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(stop->opacity));
     }
   }
@@ -153,34 +142,34 @@ bool ChooseStopColor(HWND owner) {
 int32_t HandlePanelCommand(FilterRecord* filter, uint16_t code, HWND window, uint16_t controlId) {
   EditorState& editor = Editor();
   switch (controlId) {
-    case kColorEntry:
+    case kColorEntryId:
       if (code == kEntryChanged && PanelExists()) ApplyTypedColor();
       break;
-    case kColorPosition:
+    case kColorPositionId:
       if (code == kEntryChanged && PanelExists()) {
         ApplyTypedPosition(*editor.colorGroup, StopTrack::Color);
       }
       break;
-    case kColorBox:
+    case kColorBoxId:
       if (code == 0) {
         if (!ChooseStopColor(window)) return 0;
         RefreshPanel();
       }
       break;
-    case kOpacityEntry:
+    case kOpacityEntryId:
       if (code == kEntryChanged && PanelExists()) ApplyTypedOpacity();
       break;
-    case kOpacityPosition:
+    case kOpacityPositionId:
       if (code == kEntryChanged && PanelExists()) {
         ApplyTypedPosition(*editor.opacityGroup, StopTrack::Alpha);
       }
       break;
-    case kGreyBox:
+    case kGreyBoxId:
       break;
-    case kLoadButton:
+    case kLoadButtonCommand:
       LoadGradationWithDialog(filter);
       break;
-    case kSaveButton:
+    case kSaveButtonCommand:
       SaveGradationWithDialog(filter);
       break;
     default:

@@ -4,7 +4,6 @@
 
 #include "lua/script_arguments.h"
 #include "lua/script_functions.h"
-#include "lua/script_repaint_hook.h"
 #include "model/banks.h"
 #include "model/evaluate.h"
 
@@ -101,8 +100,7 @@ int SetGradationData(lua_State* L) {
 
   const lua_Integer id = lua_tointeger(L, 1);
   if (id >= 1 && id <= kBankSize) {
-    NotifyBankReplaced(static_cast<int32_t>(id) - 1, 1);
-    NotifyScriptReplacedGradation(static_cast<int32_t>(id));
+    NotifyBankReplaced({static_cast<int32_t>(id), 1, BankChangeReason::Script});
   }
   lua_pushboolean(L, 1);
   return 1;

@@ -1,12 +1,11 @@
 // SetGradationImage and ColorReMap_Luminance: a gradation painted into, or
 // used to recolour, a script's 0xAARRGGBB pixel buffer in place.
-#include <cstring>
 #include <lua.hpp>
 
-#include "lua/image_sampling.h"
-#include "lua/luminance_remap.h"
+#include "image/image_passes.h"
 #include "lua/script_arguments.h"
 #include "lua/script_functions.h"
+#include "model/evaluate.h"
 
 namespace {
 
@@ -39,21 +38,11 @@ int SetGradationImage(lua_State* L) {
   const ImageArguments args = CheckImageArguments(L);
   const float start = args.hasRange ? CheckFloat(L, 6) : 0.0f;
   const float end = args.hasRange ? CheckFloat(L, 7) : 100.0f;
-  const int32_t width = args.width;
-  const int32_t height = args.height;
-  uint32_t* pixels = args.pixels;
   const GradationData& gradation = CheckGradation(L, kIdOutOfRange);
   // Evaluating has no effect a caller could see, so without rows it is skipped.
-  if (width <= 0 || height <= 0) return 0;
-  CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(width) * height);
-
-  const float step = static_cast<float>((static_cast<double>(end) - start) / width);
-  FillGradationRow(gradation, args.exponent, step, start, pixels, width);
-  // Every row equals the first; copying whole rows keeps memory order.
-  const size_t rowBytes = static_cast<size_t>(width) * sizeof(uint32_t);
-  for (int32_t y = 1; y < height; ++y) {
-    std::memcpy(pixels + static_cast<size_t>(y) * static_cast<size_t>(width), pixels, rowBytes);
-  }
+  if (args.width <= 0 || args.height <= 0) return 0;
+  CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(args.width) * args.height);
+  PaintGradationImage(gradation, args.exponent, start, end, args.pixels, args.width, args.height);
   return 0;
 }
 
@@ -65,10 +54,7 @@ int ColorReMap_Luminance(lua_State* L) {
   const int64_t count = static_cast<int64_t>(args.width) * args.height;
   if (count > 0) CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(count));
 
-  uint32_t table[kLuminanceLevels];
-  BuildLuminanceTable(gradation, args.exponent, scale, offset, table);
-  if (count > 0) {
-    RemapByLuminance(args.pixels, static_cast<size_t>(count), table, FastestSimdPath());
-  }
+  RecolorByLuminance(gradation, args.exponent, scale, offset, args.pixels,
+                     count > 0 ? static_cast<size_t>(count) : 0);
   return 0;
 }

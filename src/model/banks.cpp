@@ -4,13 +4,13 @@ GradationData GradationBank[kBankSize];
 GradationData ScratchBank[kScratchSize];
 
 namespace {
-BankReplacedListener g_bankReplacedListener = nullptr;
+BankChangeListener g_bankChangeListener = nullptr;
 }
 
-void SetBankReplacedListener(BankReplacedListener listener) { g_bankReplacedListener = listener; }
+void SetBankChangeListener(BankChangeListener listener) { g_bankChangeListener = listener; }
 
-void NotifyBankReplaced(int32_t firstIndex, int32_t count) {
-  if (g_bankReplacedListener != nullptr && count > 0) g_bankReplacedListener(firstIndex, count);
+void NotifyBankReplaced(const BankChange& change) {
+  if (g_bankChangeListener != nullptr && change.count > 0) g_bankChangeListener(change);
 }
 
 GradationData* GradationById(int32_t id) {
@@ -29,5 +29,5 @@ void SetDefaultGradation(GradationData& gradation) {
 
 void ResetBankToDefaults() {
   for (GradationData& gradation : GradationBank) SetDefaultGradation(gradation);
-  NotifyBankReplaced(0, kBankSize);
+  NotifyBankReplaced({1, kBankSize, BankChangeReason::Reset});
 }

@@ -15,12 +15,23 @@ extern GradationData ScratchBank[kScratchSize];  // ID -n is element n
 // The gradation an ID addresses, or null for any other ID.
 GradationData* GradationById(int32_t id);
 
-// Told whenever whole bank entries get new lists (file and project loads,
-// scripts, the reset), so that the editor can drop its selections in them.
-using BankReplacedListener = void (*)(int32_t firstIndex, int32_t count);
-void SetBankReplacedListener(BankReplacedListener listener);
-void NotifyBankReplaced(int32_t firstIndex, int32_t count);
+// Why whole bank entries got new lists.
+enum class BankChangeReason { Script, File, Drop, ProjectLoad, Reset };
 
-// Black at 0 to white at 100, opaque at both ends, for all 50 bank entries.
+// Bank IDs firstId .. firstId + count - 1 were replaced.
+struct BankChange {
+  int32_t firstId = 1;
+  int32_t count = 0;
+  BankChangeReason reason = BankChangeReason::Script;
+};
+
+// Whoever replaces whole bank entries says so once, here; the one listener
+// (the editor, while it exists) decides what that means for what it shows.
+using BankChangeListener = void (*)(const BankChange& change);
+void SetBankChangeListener(BankChangeListener listener);
+void NotifyBankReplaced(const BankChange& change);
+
+// Black at 0 to white at 100, opaque at both ends, for all 50 bank entries;
+// told as a reset.
 void ResetBankToDefaults();
 void SetDefaultGradation(GradationData& gradation);

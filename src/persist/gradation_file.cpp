@@ -6,14 +6,12 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <utility>
 
-#include "model/banks.h"
 #include "persist/file_system.h"
 #include "persist/gradation_bytes.h"
 
 namespace {
-
-bool IsBankIndex(int32_t index) { return index >= 0 && index < kBankSize; }
 
 // Reads the header first: the counts decide how much is read, and a dropped
 // file that is no gradation at all costs eight bytes.
@@ -51,19 +49,19 @@ FILE* CreateFileBeside(const char* target, std::string& name) {
 
 }  // namespace
 
-bool LoadGradationFile(const char* path, int32_t bankIndex) {
-  if (path == nullptr || !IsBankIndex(bankIndex)) return false;
+bool LoadGradationFile(const char* path, GradationData& gradation) {
+  if (path == nullptr) return false;
   FILE* file = OpenForReading(path);
   if (file == nullptr) return false;
-  const bool loaded = ReadRecordInto(file, GradationBank[bankIndex]);
+  GradationData loaded;
+  const bool whole = ReadRecordInto(file, loaded);
   std::fclose(file);
-  if (loaded) NotifyBankReplaced(bankIndex, 1);
-  return loaded;
+  if (whole) gradation = std::move(loaded);
+  return whole;
 }
 
-bool SaveGradationFile(const char* path, int32_t bankIndex) {
-  if (path == nullptr || !IsBankIndex(bankIndex)) return false;
-  const GradationData& gradation = GradationBank[bankIndex];
+bool SaveGradationFile(const char* path, const GradationData& gradation) {
+  if (path == nullptr) return false;
   const uint32_t length = WriteGradationBytes(gradation, nullptr);
   std::unique_ptr<uint8_t[]> record(new (std::nothrow) uint8_t[length]);
   if (!record) return false;

@@ -1,14 +1,14 @@
 // .grd files: one gradation record each, nothing before it; bytes after the
-// record are ignored. Both operations act on a bank gradation by index
-// (0..49, the ID minus one) and leave it unchanged when they fail.
+// record are ignored. Where a loaded gradation goes is the caller's business.
 #pragma once
 
-#include <cstdint>
+#include "model/gradation.h"
 
-// False when the file cannot be opened or read, or holds no whole record.
-bool LoadGradationFile(const char* path, int32_t bankIndex);
+// Fills `gradation` from the file. False, with `gradation` unchanged, when the
+// file cannot be opened or read, or holds no whole record.
+bool LoadGradationFile(const char* path, GradationData& gradation);
 
 // Writes a new file beside the target and then puts it in the target's place,
 // so a failed save (disk full, read-only target) leaves any existing file as
 // it was.
-bool SaveGradationFile(const char* path, int32_t bankIndex);
+bool SaveGradationFile(const char* path, const GradationData& gradation);

@@ -15,13 +15,14 @@ namespace {
 
 constexpr int32_t kWidth = 418;
 
+// The editor shows bank entries; these tests edit ID 1.
 struct Canvas {
-  GradationData gradation;
+  GradationData& gradation = GradationBank[0];
   CanvasEditing editing;
 
   explicit Canvas(int32_t width = kWidth) {
     SetDefaultGradation(gradation);
-    editing.current = &gradation;
+    editing.shown = true;
     editing.clientWidth = width;
   }
 };
@@ -45,17 +46,28 @@ TEST(PressOnCanvas, SelectsAddsOrIgnoresByZoneAndReach) {
     Outcome outcome;
     float position;  // of the selected or added stop
   } cases[] = {
-      {209, 84, kAddColor, 50.0f},     {209, 128, kAddAlpha, 50.0f},
-      {13, 84, kSelectColor, 0.0f},    {15, 84, kAddColor, 1.5f},
-      {4, 84, kSelectColor, 0.0f},     {3, 84, kNothing, 0.0f},  // left of the bar's scale
-      {410, 84, kSelectColor, 100.0f}, {409, 84, kSelectColor, 100.0f},
-      {403, 84, kSelectColor, 100.0f}, {402, 84, kAddColor, 98.25f},
-      {13, 128, kSelectAlpha, 0.0f},   {409, 128, kSelectAlpha, 100.0f},
-      {209, 100, kNothing, 0.0f},      {209, 77, kNothing, 0.0f},
-      {209, 78, kAddColor, 50.0f},     {209, 89, kAddColor, 50.0f},
-      {209, 90, kNothing, 0.0f},       {209, 121, kNothing, 0.0f},
-      {209, 122, kAddAlpha, 50.0f},    {209, 133, kAddAlpha, 50.0f},
-      {209, 134, kNothing, 0.0f},      {-32768, 84, kNothing, 0.0f},
+      {209, 84, kAddColor, 50.0f},
+      {209, 128, kAddAlpha, 50.0f},
+      {13, 84, kSelectColor, 0.0f},
+      {15, 84, kAddColor, 1.5f},
+      {4, 84, kSelectColor, 0.0f},
+      {3, 84, kNothing, 0.0f},  // left of the bar's scale
+      {410, 84, kSelectColor, 100.0f},
+      {409, 84, kSelectColor, 100.0f},
+      {403, 84, kSelectColor, 100.0f},
+      {402, 84, kAddColor, 98.25f},
+      {13, 128, kSelectAlpha, 0.0f},
+      {409, 128, kSelectAlpha, 100.0f},
+      {209, 100, kNothing, 0.0f},
+      {209, kColorTrackTop - 1, kNothing, 0.0f},
+      {209, kColorTrackTop, kAddColor, 50.0f},
+      {209, kColorTrackBottom, kAddColor, 50.0f},
+      {209, kColorTrackBottom + 1, kNothing, 0.0f},
+      {209, kAlphaTrackTop - 1, kNothing, 0.0f},
+      {209, kAlphaTrackTop, kAddAlpha, 50.0f},
+      {209, kAlphaTrackBottom, kAddAlpha, 50.0f},
+      {209, kAlphaTrackBottom + 1, kNothing, 0.0f},
+      {-32768, 84, kNothing, 0.0f},
       {32767, 128, kNothing, 0.0f},
   };
   for (const Case& c : cases) {

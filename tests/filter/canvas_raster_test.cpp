@@ -70,9 +70,9 @@ TEST(Canvas, DefaultGradationAt418) {
   ASSERT_EQ(r.width, 418);
   ASSERT_EQ(r.pixels.size(), 418u * 56u);
   // Background outside the bar and the markers.
-  EXPECT_EQ(r.At(0, 78), kFace);
+  EXPECT_EQ(r.At(0, kCanvasTop), kFace);
   EXPECT_EQ(r.At(200, 80), kFace);
-  EXPECT_EQ(r.At(417, 133), kFace);
+  EXPECT_EQ(r.At(417, kCanvasBottom - 1), kFace);
   // Frame: columns 8 and W-9, rows 90 and 121.
   for (int32_t y = 90; y <= 121; ++y) {
     EXPECT_EQ(r.At(8, y), 0u);
@@ -96,10 +96,10 @@ TEST(Canvas, DefaultGradationAt418) {
   EXPECT_EQ(r.At(9, 100), 0x000000u);
   EXPECT_EQ(r.At(209, 100), 0x808080u);  // column 200: position 50
   EXPECT_EQ(r.At(408, 100), 0xFFFFFFu);  // 99.75 rounds up to white
-  ExpectMarker(r, 9, 78, kColorRows, 0x000000, "black stop");
-  ExpectMarker(r, 408, 78, kColorRows, 0xFFFFFF, "white stop");
-  ExpectMarker(r, 9, 122, kAlphaRows, 0xFFFFFF, "opaque stop at 0");
-  ExpectMarker(r, 408, 122, kAlphaRows, 0xFFFFFF, "opaque stop at 100");
+  ExpectMarker(r, 9, kColorMarkerTop, kColorRows, 0x000000, "black stop");
+  ExpectMarker(r, 408, kColorMarkerTop, kColorRows, 0xFFFFFF, "white stop");
+  ExpectMarker(r, 9, kAlphaMarkerTop, kAlphaRows, 0xFFFFFF, "opaque stop at 0");
+  ExpectMarker(r, 408, kAlphaMarkerTop, kAlphaRows, 0xFFFFFF, "opaque stop at 100");
 }
 
 TEST(Canvas, MarkerBevelsDifferAndSwatchesShowValues) {
@@ -109,9 +109,9 @@ TEST(Canvas, MarkerBevelsDifferAndSwatchesShowValues) {
   AddAlphaStop(g, 75.0f, 0.0f);
   const CanvasRaster r = Render(g);
   const int32_t c = StopToX(418, 50.0f);
-  ExpectMarker(r, c, 78, kColorRows, 0x123456, "colour");
-  ExpectMarker(r, StopToX(418, 25.0f), 122, kAlphaRows, 0x7F7F7F, "opacity 50");
-  ExpectMarker(r, StopToX(418, 75.0f), 122, kAlphaRows, 0x000000, "opacity 0");
+  ExpectMarker(r, c, kColorMarkerTop, kColorRows, 0x123456, "colour");
+  ExpectMarker(r, StopToX(418, 25.0f), kAlphaMarkerTop, kAlphaRows, 0x7F7F7F, "opacity 50");
+  ExpectMarker(r, StopToX(418, 75.0f), kAlphaMarkerTop, kAlphaRows, 0x000000, "opacity 0");
   EXPECT_EQ(r.At(c + 3, 79), 0xFFFFFFu);                     // colour: white to +3
   EXPECT_EQ(r.At(StopToX(418, 25.0f) + 3, 126), 0xCCCCCCu);  // transparency: grey at +3
   // Untouched corners of the points keep the background.
@@ -179,7 +179,7 @@ TEST(Canvas, OutOfRangeOpacityKeepsLowBits) {
   EXPECT_EQ(r.At(9, 91), 0xFEFEFEu);   // 510 & 0xFF
   EXPECT_EQ(r.At(17, 91), 0x989898u);  // 408 & 0xFF
   // Marker grey of 110: trunc(280.5) = 280 -> 0x18.
-  ExpectMarker(r, StopToX(418, 50.0f), 122, kAlphaRows, 0x181818, "opacity 110");
+  ExpectMarker(r, StopToX(418, 50.0f), kAlphaMarkerTop, kAlphaRows, 0x181818, "opacity 110");
 }
 
 TEST(Canvas, InactiveStopsAreAbsent) {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "filter/project_callbacks.h"
 #include "fuzz_checks.h"
 #include "model/banks.h"
-#include "persist/project_hooks.h"
 
 namespace {
 

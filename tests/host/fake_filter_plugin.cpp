@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "filter/canvas_layout.h"
 #include "filter/host_interface.h"
 #include "filter/ui_strings.h"
 
@@ -66,7 +67,7 @@ int32_t __cdecl WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     HDC dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
-    const RECT canvas = {0, 78, client.right, 134};
+    const RECT canvas = {0, kCanvasTop, client.right, kCanvasBottom};
     HBRUSH brush = CreateSolidBrush(RGB(0x12, 0x34, 0x56));
     FillRect(dc, &canvas, brush);
     DeleteObject(brush);

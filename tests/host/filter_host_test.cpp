@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "fake_filter_plugin.h"
+#include "filter/canvas_layout.h"
+#include "filter/control_ids.h"
 #include "host_window.h"
 #include "lua_runner.h"
 #include "plugin_library.h"
@@ -168,7 +170,7 @@ TEST_F(HostedFake, EveryMessageAndTheButtonCommandsReachTheFilter) {
     if (HIWORD(e.wParam) == BN_CLICKED) ids.push_back(LOWORD(e.wParam));
     EXPECT_EQ(e.window, window_.filterWindow());
   }
-  EXPECT_EQ(ids, (std::vector<int>{12004, 12005}));
+  EXPECT_EQ(ids, (std::vector<int>{kLoadButtonCommand, kSaveButtonCommand}));
   const std::vector<FakeEvent> reset = MessagesNumbered(WM_USER + 101);
   ASSERT_EQ(reset.size(), 1u);
   EXPECT_EQ(reset[0].wParam, 5u);
@@ -185,12 +187,11 @@ TEST_F(HostedFake, CapturesTheFilterWindowAsPainted) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const uint32_t background =
       uint32_t{GetRValue(face)} << 16 | uint32_t{GetGValue(face)} << 8 | GetBValue(face);
-  // The fake's canvas band, rows 78 to 133 across the width; the class
-  // background below it.
+  // The fake's canvas band across the width; the class background below it.
   for (int x : {0, 200, kFilterClientWidth - 1}) {
-    EXPECT_EQ(at(x, 78), 0x123456u) << x;
-    EXPECT_EQ(at(x, 133), 0x123456u) << x;
-    EXPECT_EQ(at(x, 134), background) << x;
+    EXPECT_EQ(at(x, kCanvasTop), 0x123456u) << x;
+    EXPECT_EQ(at(x, kCanvasBottom - 1), 0x123456u) << x;
+    EXPECT_EQ(at(x, kCanvasBottom), background) << x;
     EXPECT_EQ(at(x, kFilterClientHeight - 1), background) << x;
   }
   EXPECT_FALSE(MessagesNumbered(WM_PAINT).empty());

@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "lua/script_repaint_hook.h"
 #include "model/banks.h"
 #include "model/evaluate.h"
 
@@ -102,31 +101,27 @@ TEST_F(ScriptFunctions, LightUserdataIsTrustedAndWritten) {
   for (uint32_t word : pixels) EXPECT_EQ(word, 0xFEABCDEFu);
 }
 
-TEST_F(ScriptFunctions, BankReplacementsReachTheRepaintHook) {
-  static std::vector<int32_t> notified;
-  notified.clear();
-  SetScriptReplacedGradationHook([](int32_t id) { notified.push_back(id); });
+// Each replaced bank entry is told once, with its reason; scratch entries
+// and rejected calls are not told at all.
+TEST_F(ScriptFunctions, BankReplacementsReachTheListenerOnce) {
+  static std::vector<std::string> told;
+  told.clear();
+  SetBankChangeListener([](const BankChange& change) {
+    const char* reason = change.reason == BankChangeReason::Script  ? "script"
+                         : change.reason == BankChangeReason::Reset ? "reset"
+                                                                    : "other";
+    told.push_back(std::to_string(change.firstId) + "+" + std::to_string(change.count) + " " +
+                   reason);
+  });
   Run("Velumbra.SetGradationData(3, {}, {})");
   Run("Velumbra.SetGradationData(0, {}, {})");
+  Run("Velumbra.SetGradationData(-3, {}, {})");
   Run("Velumbra.SetGradationData(50, {}, {})");
   Run("Velumbra.SetGradationData(51, {}, {})");
-  Run("Velumbra.SetGradationData(4, 1, {})");
-  SetScriptReplacedGradationHook(nullptr);
-  EXPECT_EQ(notified, (std::vector<int32_t>{3, 50}));
-}
-
-TEST_F(ScriptFunctions, BankReplacementsReachTheBankListener) {
-  static std::vector<std::pair<int32_t, int32_t>> replaced;
-  replaced.clear();
-  SetBankReplacedListener(
-      [](int32_t first, int32_t count) { replaced.emplace_back(first, count); });
-  Run("Velumbra.SetGradationData(3, {}, {})");
-  Run("Velumbra.SetGradationData(-3, {}, {})");
   Run("Velumbra.SetGradationData(50, 7, {})");  // rejected before anything is replaced
   ResetBankToDefaults();
-  SetBankReplacedListener(nullptr);
-  const std::vector<std::pair<int32_t, int32_t>> expected = {{2, 1}, {0, 50}};
-  EXPECT_EQ(replaced, expected);
+  SetBankChangeListener(nullptr);
+  EXPECT_EQ(told, (std::vector<std::string>{"3+1 script", "50+1 script", "1+50 reset"}));
 }
 
 // The pixel word for a position, from the published rules.

@@ -12,7 +12,7 @@ namespace {
 
 using namespace Testing;
 
-constexpr int kId = 1003;
+constexpr int kId = 2003;
 
 std::vector<COLORREF> Filled(HWND window, COLORREF color) {
   RECT client;

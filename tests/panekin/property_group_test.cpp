@@ -25,7 +25,7 @@ TEST(PropertyGroup, LaysOutItsRowForYAndWidth) {
   for (const Row& row : rows) {
     TestParent parent;
     ColorTextbox entry(parent.Window(), parent.Instance());
-    PropertyGroup group("colour", parent.Window(), parent.Instance(), row.y, row.width, 1000,
+    PropertyGroup group("colour", parent.Window(), parent.Instance(), row.y, row.width, 2000,
                         entry.EditWindow(), nullptr);
     EXPECT_EQ(PlaceInParent(group.GroupBox()), row.group);
     EXPECT_EQ(PlaceInParent(entry.EditWindow()), row.control);
@@ -40,16 +40,17 @@ TEST(PropertyGroup, CreatesGroupBoxNumberBoxAndColorBoxInOrderWithTheirIds) {
   HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
   {
     ColorTextbox entry(parent.Window(), parent.Instance());
-    PropertyGroup group("colour", parent.Window(), parent.Instance(), 142, 300, 1000,
+    PropertyGroup group("colour", parent.Window(), parent.Instance(), 142, 300, 2000,
                         entry.EditWindow(), font);
-    EXPECT_EQ(TestParent::CreatedChildren(), (std::vector<int>{1001, 1000, 1002, 1003}));
+    // The caller's control comes first: the editor's colour entry, with its own ID.
+    EXPECT_EQ(TestParent::CreatedChildren(), (std::vector<int>{kColorEntryId, 2000, 2002, 2003}));
     HWND box = group.GroupBox();
     EXPECT_EQ(GetWindowLongA(box, GWL_STYLE), 0x50000007);
     EXPECT_EQ(GetWindowLongA(box, GWL_EXSTYLE), 0);
     EXPECT_EQ(WindowText(box), "colour");
     EXPECT_EQ(SendMessageA(box, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
-    EXPECT_EQ(GetDlgCtrlID(group.NumberBox().EditWindow()), 1002);
-    EXPECT_EQ(GetDlgCtrlID(group.ColorBox().BoxWindow()), 1003);
+    EXPECT_EQ(GetDlgCtrlID(group.NumberBox().EditWindow()), 2002);
+    EXPECT_EQ(GetDlgCtrlID(group.ColorBox().BoxWindow()), 2003);
     EXPECT_STREQ(group.NumberBox().Format(), "%.1f");
   }
   EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT))
@@ -61,7 +62,7 @@ TEST(PropertyGroup, MoveCarriesTheRowAndResizeLeavesTheCallersControl) {
   TestParent parent;
   HWND entry = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, parent.Window(),
                                nullptr, parent.Instance(), nullptr);
-  PropertyGroup group("opacity", parent.Window(), parent.Instance(), 142, 300, 1010, entry,
+  PropertyGroup group("opacity", parent.Window(), parent.Instance(), 142, 300, 2010, entry,
                       nullptr);
   group.Move(196);
   EXPECT_EQ(PlaceInParent(group.GroupBox()), (Place{8, 196, 300, 46}));
@@ -81,7 +82,7 @@ TEST(PropertyGroup, MoveCarriesTheRowAndResizeLeavesTheCallersControl) {
 TEST(PropertyGroup, EnableSwitchesAllFourControls) {
   TestParent parent;
   ColorTextbox entry(parent.Window(), parent.Instance());
-  PropertyGroup group("colour", parent.Window(), parent.Instance(), 142, 300, 1000,
+  PropertyGroup group("colour", parent.Window(), parent.Instance(), 142, 300, 2000,
                       entry.EditWindow(), nullptr);
   group.ColorBox().SetColor(0xFF8000);
   HWND twin = PlainStatic(parent.Window());

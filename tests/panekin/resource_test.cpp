@@ -24,10 +24,10 @@ TEST(Resources, EveryFontAndBrushIsDeletedAcrossCreateDestroyCycles) {
     std::vector<HGDIOBJ> held;
     {
       ColorTextbox colorEntry(parent.Window(), parent.Instance());
-      PropertyGroup colorGroup("colour", parent.Window(), parent.Instance(), 142, 300, 1000,
+      PropertyGroup colorGroup("colour", parent.Window(), parent.Instance(), 142, 300, 2000,
                                colorEntry.EditWindow(), captionFont);
-      NumberTextbox opacityEntry(parent.Window(), parent.Instance(), 1011);
-      PropertyGroup opacityGroup("opacity", parent.Window(), parent.Instance(), 196, 300, 1010,
+      NumberTextbox opacityEntry(parent.Window(), parent.Instance(), 2011);
+      PropertyGroup opacityGroup("opacity", parent.Window(), parent.Instance(), 196, 300, 2010,
                                  opacityEntry.EditWindow(), captionFont);
       HexadecimalTextbox hex(parent.Window(), parent.Instance(), 1020);
       hex.SetDigits(4);

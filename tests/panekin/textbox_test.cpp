@@ -18,7 +18,7 @@ namespace {
 using namespace Testing;
 
 constexpr int kHexId = 1020;
-constexpr int kNumberId = 1011;
+constexpr int kNumberId = 2011;
 
 template <typename Box>
 void ExpectEditControl(Box& box, int id, const char* format, int limit) {
@@ -48,7 +48,7 @@ TEST(Textboxes, AreEditControlsWithTheirFontLimitAndFormat) {
   ColorTextbox color(parent.Window(), parent.Instance());
   NumberTextbox number(parent.Window(), parent.Instance(), kNumberId);
   ExpectEditControl(hex, kHexId, "%X", 64);
-  ExpectEditControl(color, 1001, "%06X", 6);
+  ExpectEditControl(color, kColorEntryId, "%06X", 6);
   ExpectEditControl(number, kNumberId, "%.1f", 64);
 }
 
@@ -248,7 +248,7 @@ TEST(Textboxes, TheParentHearsOfTextSetByTheLibrary) {
   TestParent parent;
   ColorTextbox color(parent.Window(), parent.Instance());
   NumberTextbox number(parent.Window(), parent.Instance(), kNumberId);
-  const std::pair<int, int> colorUpdate{1001, EN_UPDATE};
+  const std::pair<int, int> colorUpdate{kColorEntryId, EN_UPDATE};
   const std::pair<int, int> numberUpdate{kNumberId, EN_UPDATE};
   auto& commands = TestParent::Commands();
   commands.clear();

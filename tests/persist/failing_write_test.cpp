@@ -62,14 +62,14 @@ TEST(FailingWrite, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
     bool saved;
     {
       FileSizeLimit limit(16);
-      saved = SaveGradationFile(target.string().c_str(), 0);
+      saved = SaveGradationFile(target.string().c_str(), GradationBank[0]);
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(Get(target), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   }
   // The same save without the limit goes through.
-  EXPECT_TRUE(SaveGradationFile(target.string().c_str(), 0));
+  EXPECT_TRUE(SaveGradationFile(target.string().c_str(), GradationBank[0]));
   EXPECT_EQ(Get(target).size(), 8u + 7 * 2857 + 16);
   fs::remove_all(folder);
   ResetBankToDefaults();

@@ -68,14 +68,14 @@ TEST_F(GradationFile, SavedFileIsTheRecordAndLoadsIntoAnotherId) {
   AddColorStop(GradationBank[2], 30.0f, Rgb{10, 20, 30});
   AddAlphaStop(GradationBank[2], 60.0f, 25.0f);
   const std::string path = Path("three.grd");
-  ASSERT_TRUE(SaveGradationFile(path.c_str(), 2));
+  ASSERT_TRUE(SaveGradationFile(path.c_str(), GradationBank[2]));
   EXPECT_EQ(Get(path).size(), 8u + 7 * 3 + 8 * 3);
-  ASSERT_TRUE(LoadGradationFile(path.c_str(), 6));
+  ASSERT_TRUE(LoadGradationFile(path.c_str(), GradationBank[6]));
   EXPECT_EQ(Written(GradationBank[6]), Written(GradationBank[2]));
 
   // Saving again replaces the file and leaves nothing else in the folder.
   ClearGradation(GradationBank[2]);
-  ASSERT_TRUE(SaveGradationFile(path.c_str(), 2));
+  ASSERT_TRUE(SaveGradationFile(path.c_str(), GradationBank[2]));
   EXPECT_EQ(Get(path), std::vector<uint8_t>(8, 0));
   EXPECT_EQ(Files(), std::vector<std::string>{"three.grd"});
 }
@@ -86,7 +86,7 @@ TEST_F(GradationFile, BytesAfterTheRecordAreIgnored) {
   const std::vector<uint8_t> record = bytes;
   bytes.insert(bytes.end(), 100, 0xEE);
   Put(path, bytes);
-  ASSERT_TRUE(LoadGradationFile(path.c_str(), 0));
+  ASSERT_TRUE(LoadGradationFile(path.c_str(), GradationBank[0]));
   EXPECT_EQ(Written(GradationBank[0]), record);
 }
 
@@ -95,15 +95,12 @@ TEST_F(GradationFile, FailedLoadsLeaveTheGradationAsItWas) {
   struct Case {
     const char* name;
     std::vector<uint8_t> content;  // not written when empty and named "missing"
-    int32_t index;
   } cases[] = {
-      {"missing", {}, 0},
-      {"empty", {}, 0},
-      {"seven bytes", std::vector<uint8_t>(record.begin(), record.begin() + 7), 0},
-      {"truncated record", std::vector<uint8_t>(record.begin(), record.end() - 1), 0},
-      {"counts far past the file", RecordBuilder().Counts(0x24924925u, 0x20000000u).Build(), 0},
-      {"index below the bank", record, -1},
-      {"index past the bank", record, kBankSize},
+      {"missing", {}},
+      {"empty", {}},
+      {"seven bytes", std::vector<uint8_t>(record.begin(), record.begin() + 7)},
+      {"truncated record", std::vector<uint8_t>(record.begin(), record.end() - 1)},
+      {"counts far past the file", RecordBuilder().Counts(0x24924925u, 0x20000000u).Build()},
   };
   const std::vector<uint8_t> before = Written(GradationBank[0]);
   for (const Case& c : cases) {
@@ -111,12 +108,12 @@ TEST_F(GradationFile, FailedLoadsLeaveTheGradationAsItWas) {
     const std::string path = Path(c.name);
     if (std::string(c.name) != "missing") Put(path, c.content);
     const AllocationProbe probe;
-    EXPECT_FALSE(LoadGradationFile(path.c_str(), c.index));
+    EXPECT_FALSE(LoadGradationFile(path.c_str(), GradationBank[0]));
     EXPECT_LT(probe.Largest(), 1024u);  // the counts never size an allocation
     EXPECT_EQ(Written(GradationBank[0]), before);
   }
-  EXPECT_FALSE(LoadGradationFile(folder_.string().c_str(), 0));  // a folder
-  EXPECT_FALSE(LoadGradationFile(nullptr, 0));
+  EXPECT_FALSE(LoadGradationFile(folder_.string().c_str(), GradationBank[0]));  // a folder
+  EXPECT_FALSE(LoadGradationFile(nullptr, GradationBank[0]));
   EXPECT_EQ(Written(GradationBank[0]), before);
 }
 
@@ -127,12 +124,11 @@ TEST_F(GradationFile, FailedSavesLeaveTheExistingFileAndNoLeftovers) {
   fs::permissions(readOnly,
                   fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
-  EXPECT_FALSE(SaveGradationFile(readOnly.c_str(), 0));
+  EXPECT_FALSE(SaveGradationFile(readOnly.c_str(), GradationBank[0]));
   EXPECT_EQ(Get(readOnly), old);
 
-  EXPECT_FALSE(SaveGradationFile(Path("no-such-folder/x.grd").c_str(), 0));
-  EXPECT_FALSE(SaveGradationFile(Path("index.grd").c_str(), kBankSize));
-  EXPECT_FALSE(SaveGradationFile(nullptr, 0));
+  EXPECT_FALSE(SaveGradationFile(Path("no-such-folder/x.grd").c_str(), GradationBank[0]));
+  EXPECT_FALSE(SaveGradationFile(nullptr, GradationBank[0]));
   EXPECT_EQ(Files(), std::vector<std::string>{"read-only.grd"});
 }
 

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "filter/project_callbacks.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
-#include "persist/project_hooks.h"
 #include "record_builder.h"
 
 namespace {
@@ -124,21 +124,25 @@ TEST(ProjectData, DamagedBlocksLoadWhatIsWholeAndNeverWritePastTheBank) {
 
 namespace {
 
-std::vector<std::pair<int32_t, int32_t>> g_replaced;
+std::vector<std::pair<int32_t, int32_t>> g_replaced;  // first ID, count
 
 // The editor learns which entries a load replaced, and only those.
 TEST(ProjectData, LoadsReportTheEntriesTheyReplaced) {
   ResetBankToDefaults();
   std::vector<uint8_t> block = SavedBlock();
   g_replaced.clear();
-  SetBankReplacedListener([](int32_t first, int32_t count) { g_replaced.emplace_back(first, count); });
+  SetBankChangeListener([](const BankChange& change) {
+    if (change.reason == BankChangeReason::ProjectLoad) {
+      g_replaced.emplace_back(change.firstId, change.count);
+    }
+  });
   block[0] = 3;  // count 3
   kLoad(nullptr, nullptr, block.data(), static_cast<int32_t>(block.size()));
   block[0] = 0;  // count 0: nothing
   kLoad(nullptr, nullptr, block.data(), static_cast<int32_t>(block.size()));
   kLoad(nullptr, nullptr, nullptr, 100);  // no bytes at all
-  SetBankReplacedListener(nullptr);
-  const std::vector<std::pair<int32_t, int32_t>> expected = {{0, 3}};
+  SetBankChangeListener(nullptr);
+  const std::vector<std::pair<int32_t, int32_t>> expected = {{1, 3}};
   EXPECT_EQ(g_replaced, expected);
 }
 

@@ -17,6 +17,7 @@
 
 #include "dialog_driver.h"
 #include "filter/canvas_raster.h"
+#include "filter/control_ids.h"
 #include "filter/ui_strings.h"
 #include "filter_harness.h"
 #include "model/banks.h"
@@ -25,9 +26,6 @@
 #include "support/file_bytes.h"
 
 namespace {
-
-constexpr int kColorEntry = 1001, kColorPosition = 1002, kColorBox = 1003;
-constexpr int kOpacityEntry = 1011, kOpacityPosition = 1012, kGreyBox = 1013;
 
 class Editor : public ::testing::Test {
  protected:
@@ -89,7 +87,8 @@ class Editor : public ::testing::Test {
 
   bool CanvasInvalid() {
     RECT r;
-    return GetUpdateRect(host_.window(), &r, FALSE) != FALSE && r.top < 134 && r.bottom > 78;
+    return GetUpdateRect(host_.window(), &r, FALSE) != FALSE && r.top < kCanvasBottom &&
+           r.bottom > kCanvasTop;
   }
 
   std::vector<uint32_t> Expected(int id) {
@@ -137,13 +136,14 @@ TEST_F(Editor, PressOnTheColourTrackAddsAndFillsTheColourRow) {
   EXPECT_EQ(GetCapture(), host_.window());
   EXPECT_TRUE(CanvasInvalid());
   EXPECT_EQ(Describe(), "000000@0 808080@50 FFFFFF@100 | 100@0 100@100");
-  for (int id : {1000, kColorEntry, kColorPosition, kColorBox}) EXPECT_TRUE(Enabled(id)) << id;
-  for (int id : {1010, kOpacityEntry, kOpacityPosition, kGreyBox}) {
+  for (int id : {kColorGroupId, kColorEntryId, kColorPositionId, kColorBoxId})
+    EXPECT_TRUE(Enabled(id)) << id;
+  for (int id : {kOpacityGroupId, kOpacityEntryId, kOpacityPositionId, kGreyBoxId}) {
     EXPECT_FALSE(Enabled(id)) << id;
   }
-  EXPECT_EQ(Text(kColorEntry), "808080");
-  EXPECT_EQ(Text(kColorPosition), "50.0");
-  EXPECT_EQ(BoxColor(kColorBox), 0x808080u);
+  EXPECT_EQ(Text(kColorEntryId), "808080");
+  EXPECT_EQ(Text(kColorPositionId), "50.0");
+  EXPECT_EQ(BoxColor(kColorBoxId), 0x808080u);
   EXPECT_EQ(Release(209, 84), 1);
   EXPECT_EQ(GetCapture(), nullptr);
   host_.Pump();
@@ -154,11 +154,11 @@ TEST_F(Editor, PressOnTheTransparencyTrackAddsAndAsksForARefresh) {
   EXPECT_EQ(Press(209, 128), 1);
   EXPECT_EQ(Release(209, 128), 1);
   EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@50 100@100");
-  EXPECT_TRUE(Enabled(kOpacityEntry));
-  EXPECT_FALSE(Enabled(kColorEntry));
-  EXPECT_EQ(Text(kOpacityEntry), "100.0");
-  EXPECT_EQ(Text(kOpacityPosition), "50.0");
-  EXPECT_EQ(BoxColor(kGreyBox), 0xFEFEFEu);  // 100 % shows as 254 grey
+  EXPECT_TRUE(Enabled(kOpacityEntryId));
+  EXPECT_FALSE(Enabled(kColorEntryId));
+  EXPECT_EQ(Text(kOpacityEntryId), "100.0");
+  EXPECT_EQ(Text(kOpacityPositionId), "50.0");
+  EXPECT_EQ(BoxColor(kGreyBoxId), 0xFEFEFEu);  // 100 % shows as 254 grey
 }
 
 TEST_F(Editor, PressesThatSelectOrDoNothing) {
@@ -198,10 +198,10 @@ TEST_F(Editor, SelectingShowsTheStopsValues) {
   const int x = StopToX(FilterHarness::kClientWidth, 12.5f);
   EXPECT_EQ(Press(x, 84), 0);
   Release(x, 84);
-  EXPECT_EQ(Text(kColorEntry), "FF8000");
-  EXPECT_EQ(Text(kColorPosition), "12.5");
-  EXPECT_EQ(BoxColor(kColorBox), 0xFF8000u);
-  EXPECT_FALSE(Enabled(kOpacityEntry));
+  EXPECT_EQ(Text(kColorEntryId), "FF8000");
+  EXPECT_EQ(Text(kColorPositionId), "12.5");
+  EXPECT_EQ(BoxColor(kColorBoxId), 0xFF8000u);
+  EXPECT_FALSE(Enabled(kOpacityEntryId));
   EXPECT_EQ(Describe(), "FF8000@12.5 000000@100 |");
 }
 
@@ -227,13 +227,13 @@ TEST_F(Editor, DraggingMovesRemovesOrKeeps) {
     EXPECT_EQ(Describe(), c.after);
   }
   // Removed at the release: the colour row goes grey.
-  EXPECT_TRUE(Enabled(kColorEntry));
+  EXPECT_TRUE(Enabled(kColorEntryId));
   Press(209, 84);
   Move(209, 69);
   host_.Pump();
   Release(209, 69);
-  EXPECT_FALSE(Enabled(kColorEntry));
-  EXPECT_FALSE(Enabled(kOpacityEntry));
+  EXPECT_FALSE(Enabled(kColorEntryId));
+  EXPECT_FALSE(Enabled(kOpacityEntryId));
 }
 
 TEST_F(Editor, ATwoStopTrackNeverHides) {
@@ -249,30 +249,30 @@ TEST_F(Editor, TypedOpacityIsHeldToTheRange) {
   Lua("Velumbra.SetGradationData(1, {}, {{value = 40, point = 0}, {value = 100, point = 100}})");
   Press(9, 128);
   Release(9, 128);
-  EXPECT_EQ(Text(kOpacityEntry), "40.0");
-  EXPECT_EQ(BoxColor(kGreyBox), 0x666666u);  // 40 x 2.55 = 102
-  Type(kOpacityEntry, "150");
-  EXPECT_EQ(Text(kOpacityEntry), "100.0");
+  EXPECT_EQ(Text(kOpacityEntryId), "40.0");
+  EXPECT_EQ(BoxColor(kGreyBoxId), 0x666666u);  // 40 x 2.55 = 102
+  Type(kOpacityEntryId, "150");
+  EXPECT_EQ(Text(kOpacityEntryId), "100.0");
   EXPECT_EQ(Describe(), "| 100@0 100@100");
-  EXPECT_EQ(BoxColor(kGreyBox), 0xFEFEFEu);
-  Type(kOpacityEntry, "50");
+  EXPECT_EQ(BoxColor(kGreyBoxId), 0xFEFEFEu);
+  Type(kOpacityEntryId, "50");
   EXPECT_EQ(Describe(), "| 50@0 100@100");
-  EXPECT_EQ(BoxColor(kGreyBox), 0x7F7F7Fu);
+  EXPECT_EQ(BoxColor(kGreyBoxId), 0x7F7F7Fu);
 }
 
 TEST_F(Editor, TypedPositionsMoveTheStopWithinTheBar) {
   Press(209, 84);
   Release(209, 84);
-  Type(kColorPosition, "-3");
-  EXPECT_EQ(Text(kColorPosition), "0.0");
+  Type(kColorPositionId, "-3");
+  EXPECT_EQ(Text(kColorPositionId), "0.0");
   EXPECT_EQ(Describe(), "000000@0 808080@0 FFFFFF@100 | 100@0 100@100");
-  Type(kColorPosition, "75");
+  Type(kColorPositionId, "75");
   EXPECT_EQ(Describe(), "000000@0 808080@75 FFFFFF@100 | 100@0 100@100");
 
   Press(209, 128);
   Release(209, 128);
-  Type(kOpacityPosition, "250");
-  EXPECT_EQ(Text(kOpacityPosition), "100.0");
+  Type(kOpacityPositionId, "250");
+  EXPECT_EQ(Text(kOpacityPositionId), "100.0");
   EXPECT_EQ(Describe(), "000000@0 808080@75 FFFFFF@100 | 100@0 100@100 100@100");
 }
 
@@ -281,10 +281,10 @@ TEST_F(Editor, TypedColourRecoloursTheStopAndRepaints) {
   Release(209, 84);
   host_.Pump();
   ValidateRect(host_.window(), nullptr);
-  Type(kColorEntry, "0000FF");
+  Type(kColorEntryId, "0000FF");
   EXPECT_EQ(Describe(), "000000@0 0000FF@50 FFFFFF@100 | 100@0 100@100");
   EXPECT_TRUE(CanvasInvalid());
-  EXPECT_EQ(BoxColor(kColorBox), 0x0000FFu);
+  EXPECT_EQ(BoxColor(kColorBoxId), 0x0000FFu);
   host_.Pump();
   EXPECT_EQ(host_.CanvasPixels(), Expected(1));
 }
@@ -295,16 +295,16 @@ TEST_F(Editor, CommandResults) {
     int32_t result;
   } cases[] = {
       {1005, 0, 0},
-      {1000, 0, 0},
-      {1010, 0, 0},
+      {kColorGroupId, 0, 0},
+      {kOpacityGroupId, 0, 0},
       {999, 0, 0},
-      {kGreyBox, 0, 1},
-      {kGreyBox, 5, 1},
-      {kColorBox, 5, 1},
-      {kColorEntry, 0, 1},
-      {kColorPosition, 0x300, 1},
-      {kOpacityEntry, 0x100, 1},
-      {kOpacityPosition, 0, 1},
+      {kGreyBoxId, 0, 1},
+      {kGreyBoxId, 5, 1},
+      {kColorBoxId, 5, 1},
+      {kColorEntryId, 0, 1},
+      {kColorPositionId, 0x300, 1},
+      {kOpacityEntryId, 0x100, 1},
+      {kOpacityPositionId, 0, 1},
   };
   for (const Case& c : cases) {
     host_.Pump();
@@ -321,9 +321,9 @@ TEST_F(Editor, EntriesReachNothingOnceTheirStopIsGone) {
   // A script replaces the shown gradation: the selection is gone with its lists.
   Lua("Velumbra.SetGradationData(1, {{value = 0x111111, point = 10}, {value = 0x222222, "
       "point = 90}}, {})");
-  EXPECT_FALSE(Enabled(kColorEntry));
-  SendMessageA(Control(kColorEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("00FF00"));
-  SendMessageA(Control(kColorPosition), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("33"));
+  EXPECT_FALSE(Enabled(kColorEntryId));
+  SendMessageA(Control(kColorEntryId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("00FF00"));
+  SendMessageA(Control(kColorPositionId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("33"));
   EXPECT_EQ(Describe(), "111111@10 222222@90 |");
 }
 
@@ -356,11 +356,11 @@ TEST_F(Editor, ColourDialogCancelledChangesNothing) {
   }});
   host_.Pump();
   ValidateRect(host_.window(), nullptr);
-  EXPECT_EQ(Command(kColorBox, 0), 0);
+  EXPECT_EQ(Command(kColorBoxId, 0), 0);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   EXPECT_EQ(shown, "18,52,86");  // starts from the entry's colour
   EXPECT_FALSE(CanvasInvalid());
-  EXPECT_EQ(Text(kColorEntry), "123456");
+  EXPECT_EQ(Text(kColorEntryId), "123456");
   EXPECT_EQ(Describe(), "123456@0 000000@100 |");
 }
 
@@ -375,11 +375,11 @@ TEST_F(Editor, ColourDialogChoiceReachesEntryStopBoxAndCanvas) {
   }});
   host_.Pump();
   ValidateRect(host_.window(), nullptr);
-  EXPECT_EQ(Command(kColorBox, 0), 1);
+  EXPECT_EQ(Command(kColorBoxId, 0), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
-  EXPECT_EQ(Text(kColorEntry), "FF8000");
+  EXPECT_EQ(Text(kColorEntryId), "FF8000");
   EXPECT_EQ(Describe(), "000000@0 FF8000@50 FFFFFF@100 | 100@0 100@100");
-  EXPECT_EQ(BoxColor(kColorBox), 0xFF8000u);
+  EXPECT_EQ(BoxColor(kColorBoxId), 0xFF8000u);
   host_.Pump();
   EXPECT_EQ(host_.CanvasPixels(), Expected(1));
 }
@@ -445,7 +445,7 @@ TEST_F(Editor, SaveButtonWritesTheShownEntryAddingTheExtension) {
   const std::string folder = TempFolder();
   DeleteFileA((folder + "saved.grd").c_str());
   DialogDriver driver({ChooseFile(folder + "saved")});
-  EXPECT_EQ(Command(12005), 1);
+  EXPECT_EQ(Command(kSaveButtonCommand), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   EXPECT_EQ(driver.notes(), (std::vector<std::string>{
                                 "type: Velumbra file(*.grd)",
@@ -468,17 +468,17 @@ TEST_F(Editor, LoadButtonReplacesTheShownEntry) {
   Press(209, 84);  // a selection in the lists about to be replaced
   Release(209, 84);
   DialogDriver driver({ChooseFile(path)});
-  EXPECT_EQ(Command(12004), 1);
+  EXPECT_EQ(Command(kLoadButtonCommand), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   EXPECT_EQ(Describe(7), "FF0000@10 | 30@60");
   EXPECT_EQ(Describe(1), "000000@0 FFFFFF@100 | 100@0 100@100");
-  EXPECT_FALSE(Enabled(kColorEntry));
+  EXPECT_FALSE(Enabled(kColorEntryId));
   host_.Pump();
   EXPECT_EQ(host_.CanvasPixels(), Expected(7));
 }
 
 TEST_F(Editor, CancelledFileDialogsChangeNothingButStillRepaint) {
-  for (int button : {12004, 12005}) {
+  for (int button : {kLoadButtonCommand, kSaveButtonCommand}) {
     DialogDriver driver(
         {[](HWND dialog, std::vector<std::string>&) { DialogDriver::Click(dialog, IDCANCEL); }});
     host_.Pump();
@@ -494,7 +494,7 @@ TEST_F(Editor, FailedLoadShowsTheLoadMessage) {
   const std::string path = TempFolder() + "junk.grd";
   WriteAll(path, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 2, 3});  // counts far past the end
   DialogDriver driver({ChooseFile(path), {"Velumbra", ReadMessageBox(IDOK)}});
-  EXPECT_EQ(Command(12004), 1);
+  EXPECT_EQ(Command(kLoadButtonCommand), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
   std::sort(box.begin(), box.end());
@@ -511,7 +511,7 @@ TEST_F(Editor, FailedSaveOverAReadOnlyFileShowsTheSaveMessage) {
   // The dialog first asks whether to replace the file: yes.
   DialogDriver driver(
       {ChooseFile(path), ReadMessageBox(IDYES), {"Velumbra", ReadMessageBox(IDOK)}});
-  EXPECT_EQ(Command(12005), 1);
+  EXPECT_EQ(Command(kSaveButtonCommand), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
   std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
   std::sort(box.begin(), box.end());
@@ -546,7 +546,7 @@ TEST_F(Editor, RandomEditingKeepsTheListsInOrder) {
     } else if (action < 9) {
       Release(x, y);
     } else {
-      const int id = random() % 2 ? kColorPosition : kOpacityPosition;
+      const int id = random() % 2 ? kColorPositionId : kOpacityPositionId;
       if (Enabled(id)) Type(id, std::to_string(static_cast<int>(random() % 140) - 20).c_str());
     }
     ASSERT_EQ(Lua(check), "ok") << "step " << step;

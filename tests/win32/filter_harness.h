@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "filter/canvas_layout.h"
 #include "filter/host_interface.h"
 
 class FilterHarness {
@@ -86,7 +87,7 @@ class FilterHarness {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, kClientWidth, 56, windowDc, 0, 78, SRCCOPY);
+    BitBlt(memoryDc, 0, 0, kClientWidth, kCanvasRows, windowDc, 0, kCanvasTop, SRCCOPY);
     GdiFlush();
     const auto* source = static_cast<const uint32_t*>(bits);
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = source[i] & 0xFFFFFF;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "filter/canvas_raster.h"
+#include "filter/control_ids.h"
 #include "filter_harness.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
@@ -84,9 +85,10 @@ TEST_F(FilterFace, InitialisationBuildsTheDisabledPanelAndTheDefaults) {
   EXPECT_EQ(Describe(50), "2/2 000000@0 FFFFFF@100");
   struct Control {
     int id, x, y, width, height;
-  } controls[] = {{1000, 8, 142, 402, 46},  {1001, 16, 162, 64, 18}, {1002, 266, 162, 64, 18},
-                  {1003, 338, 162, 64, 18}, {1010, 8, 196, 402, 46}, {1011, 16, 216, 64, 18},
-                  {1012, 266, 216, 64, 18}, {1013, 338, 216, 64, 18}};
+  } controls[] = {{kColorGroupId, 8, 142, 402, 46},       {kColorEntryId, 16, 162, 64, 18},
+                  {kColorPositionId, 266, 162, 64, 18},   {kColorBoxId, 338, 162, 64, 18},
+                  {kOpacityGroupId, 8, 196, 402, 46},     {kOpacityEntryId, 16, 216, 64, 18},
+                  {kOpacityPositionId, 266, 216, 64, 18}, {kGreyBoxId, 338, 216, 64, 18}};
   for (const Control& c : controls) {
     HWND control = GetDlgItem(host_.window(), c.id);
     ASSERT_NE(control, nullptr) << c.id;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "filter/canvas_layout.h"
 #include "filter_harness.h"
 
 namespace {
@@ -27,9 +28,9 @@ TEST(NoLuaProcess, EditorInitialisesAndPaints) {
   const std::vector<uint32_t> canvas = host.CanvasPixels();
   // The default gradation: black at the bar's first interior column, white
   // at its last, and the frame's corner black.
-  EXPECT_EQ(canvas[(100 - 78) * FilterHarness::kClientWidth + 9], 0x000000u);
-  EXPECT_EQ(canvas[(100 - 78) * FilterHarness::kClientWidth + 408], 0xFFFFFFu);
-  EXPECT_EQ(canvas[(90 - 78) * FilterHarness::kClientWidth + 8], 0x000000u);
+  EXPECT_EQ(canvas[(100 - kCanvasTop) * FilterHarness::kClientWidth + 9], 0x000000u);
+  EXPECT_EQ(canvas[(100 - kCanvasTop) * FilterHarness::kClientWidth + 408], 0xFFFFFFu);
+  EXPECT_EQ(canvas[(kBarTop - kCanvasTop) * FilterHarness::kClientWidth + kBarLeft], 0x000000u);
   EXPECT_EQ(GetModuleHandleA("lua51.dll"), nullptr);
   host.Close();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cp932_text.h"
+#include "filter/control_ids.h"
 #include "filter/ui_strings.h"
 #include "filter_host.h"
 #include "host_system_info.h"
@@ -24,7 +25,7 @@ constexpr int kValueWidth = 40;
 constexpr int kButtonWidth = 72;
 constexpr int kButtonHeight = 24;
 constexpr int kTrackBarBaseId = 11000;
-constexpr int kCheckBaseId = 12004;  // the command IDs the plug-in expects for check items
+constexpr int kCheckBaseId = kLoadButtonCommand;  // check items are commands from here on
 
 DWORD MainStyle() { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
 

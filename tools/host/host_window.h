@@ -1,7 +1,7 @@
 // The host's windows: a main window with a menu, and inside it the filter
 // window. The filter window carries the host's controls for the descriptor's
 // track bars and check items in its top band, above the plug-in's canvas
-// (from y 78) and panel; every message it receives goes to the plug-in.
+// and panel; every message it receives goes to the plug-in.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,7 @@
 
 class FilterHost;
 
-// The filter window's client size: the canvas band (y 78-133) and the two
+// The filter window's client size: the plug-in's canvas band and its two
 // panel rows (y 142-241) in full, with a margin below.
 constexpr int kFilterClientWidth = 418;
 constexpr int kFilterClientHeight = 250;

@@ -1,6 +1,6 @@
 // The image functions' tables and rows against the plain formula: each entry
 // evaluated on its own at the position computed with the library's fmod.
-#include "lua/image_sampling.h"
+#include "image/gradient_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "lua/pixel_word.h"
+#include "image/pixel_word.h"
 #include "support/random_gradations.h"
 
 namespace {

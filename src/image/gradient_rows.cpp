@@ -1,8 +1,8 @@
-#include "lua/image_sampling.h"
+#include "image/gradient_rows.h"
 
 #include <cmath>
 
-#include "lua/pixel_word.h"
+#include "image/pixel_word.h"
 #include "model/gradation_sampler.h"
 
 namespace {

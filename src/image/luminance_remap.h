@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "lua/simd_path.h"
+#include "image/simd_dispatch.h"
 
 constexpr int kLuminanceLevels = 4097;  // black is 0, white exactly 4096
 

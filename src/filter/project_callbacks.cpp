@@ -1,4 +1,4 @@
-#include "persist/project_hooks.h"
+#include "filter/project_callbacks.h"
 
 #include "model/banks.h"
 #include "persist/project_block.h"
@@ -20,7 +20,7 @@ extern "C" int32_t LoadProjectData(FilterRecord*, void*, void* data, int32_t siz
   if (data != nullptr && size > 0) {
     const int32_t replaced = ReadProjectBlock(GradationBank, static_cast<const uint8_t*>(data),
                                               static_cast<size_t>(size));
-    NotifyBankReplaced(0, replaced);
+    NotifyBankReplaced({1, replaced, BankChangeReason::ProjectLoad});
   }
   return 1;
 }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "lua/luminance_remap.h"
+#include "image/luminance_remap.h"
 #include "model/gradation.h"
 #include "model/gradation_sampler.h"
 

@@ -1,4 +1,4 @@
-#include "lua/luminance_remap.h"
+#include "image/luminance_remap.h"
 
 #include <immintrin.h>
 

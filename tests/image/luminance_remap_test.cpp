@@ -1,6 +1,6 @@
 // Every instruction-set path of the remap pass must write exactly the scalar
 // reference's words. Paths the CPU lacks are reported as skipped.
-#include "lua/luminance_remap.h"
+#include "image/luminance_remap.h"
 
 #include <gtest/gtest.h>
 

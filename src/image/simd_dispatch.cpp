@@ -1,4 +1,4 @@
-#include "lua/simd_path.h"
+#include "image/simd_dispatch.h"
 
 #include <cpuid.h>
 

@@ -1,5 +1,6 @@
 // The host's project-data hooks, in the form the host calls them: C calling
-// convention, 32-bit results, nonzero for success.
+// convention, 32-bit results, nonzero for success. The bytes of the block
+// are persist/project_block's; these only carry them to and from the bank.
 #pragma once
 
 #include <cstdint>

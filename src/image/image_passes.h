@@ -1,0 +1,20 @@
+// The two whole-image operations on 0xAARRGGBB pixel buffers, row after row
+// without padding: painting a gradation across an image, and recolouring an
+// image by luminance. The script face and the command-line tool both run
+// these, so their pixels are the same.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "model/gradation.h"
+
+// Every row gets the gradation from `start` to `end` across `width` columns.
+// Nothing happens unless both sizes are positive.
+void PaintGradationImage(const GradationData& gradation, float exponent, float start, float end,
+                         uint32_t* pixels, int32_t width, int32_t height);
+
+// Every pixel, alpha included, becomes the gradation's word at its luminance,
+// mapped through `scale` and `offset` (in luminance table entries).
+void RecolorByLuminance(const GradationData& gradation, float exponent, float scale, float offset,
+                        uint32_t* pixels, size_t count);
