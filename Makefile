@@ -9,7 +9,7 @@
 .PHONY: test bootstrap build native win32 win64 fuzz-build fuzz format clean bench run
 
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS := read_gradation_bytes load_project_data
+FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8
 WINDOWS_PRESET ?=
 export WINDOWS_PRESET
 BUILD_WIN64 = cmake --preset win64 -DVELUMBRA_BENCHMARKS=OFF >/dev/null && cmake --build --preset win64

@@ -1,4 +1,8 @@
 # The interchange sources, part of the platform-free core; paths relative to
 # src/, for example interchange/ggr_format.cpp.
 set(VELUMBRA_INTERCHANGE_SOURCES
+  interchange/action_descriptor.cpp
+  interchange/color_models.cpp
+  interchange/format_detection.cpp
+  interchange/grd8_format.cpp
 )

@@ -1,6 +1,6 @@
-// Writes the fuzz targets' seed inputs with the library's own writers:
-// write_seeds <folder> fills <folder>/read_gradation_bytes and
-// <folder>/load_project_data.
+// Writes the fuzz targets' seed inputs with the library's own writers and the
+// tests' 8BGR writer: write_seeds <folder> fills <folder>/read_gradation_bytes,
+// <folder>/load_project_data and <folder>/read_grd8.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,6 +8,7 @@
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
 #include "persist/project_block.h"
+#include "support/grd8_writer.h"
 
 namespace {
 
@@ -47,6 +48,49 @@ GradationData Unsorted() {
 
 }  // namespace
 
+// 8BGR packs touching every value type, colour model and stop kind; in the
+// writer's namespace, whose Rgb and ColorStop are not the model's.
+namespace grd8 {
+namespace {
+
+std::vector<uint8_t> AsBytes(const std::string& text) {
+  return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+std::vector<uint8_t> EveryColorPack() {
+  const std::string colors[] = {
+      Rgb(255, 128, 0),
+      Objc("HSBC",
+           {Item("H   ", UntF("#Ang", 120)), Item("Strt", Doub(100)), Item("Brgh", Long(50))}),
+      Objc("Grsc", {Item("Gry ", Doub(25))}),
+      Objc("CMYC", {Item("Cyn ", Doub(50)), Item("Mgnt", Doub(0)), Item("Ylw ", Doub(0)),
+                    Item("Blck", Doub(50))}),
+      Objc("LbCl", {Item("Lmnc", Doub(50)), Item("A   ", Doub(20)), Item("B   ", Doub(-20))}),
+      Objc("BkCl",
+           {Item("Bk  ", Text(u"Book")), Item("bookKey", Tdta("K1")), Item("Clr ", Rgb(1, 2, 3))}),
+  };
+  Gradient every{u"Every colour", {}, {OpacityStop{100, 0}, OpacityStop{0, 4096, 30}}};
+  int32_t location = 0;
+  for (const std::string& color : colors) {
+    every.colors.push_back(ColorStop{color, location, 40});
+    location += 800;
+  }
+  Gradient ends{u"$$$/Presets/Ends=Ends",
+                {ColorStop{"", 0, 50, "FrgC"}, ColorStop{"", 2048, 50, "BckC"},
+                 ColorStop{Rgb(0, 0, 255), 2048}},
+                {}};
+  ends.smoothness = 1024;
+  return AsBytes(Pack({every, Gradient{u"Fuzz", {}, {}, "ClNs"}, ends}));
+}
+
+std::vector<uint8_t> PlainPack() {
+  return AsBytes(Pack({Gradient{
+      u"Plain", {ColorStop{Rgb(0, 0, 0)}, ColorStop{Rgb(255, 255, 255), 4096}}, {OpacityStop{}}}}));
+}
+
+}  // namespace
+}  // namespace grd8
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: write_seeds <folder>\n");
@@ -54,6 +98,7 @@ int main(int argc, char** argv) {
   }
   const std::string records = std::string(argv[1]) + "/read_gradation_bytes/";
   const std::string blocks = std::string(argv[1]) + "/load_project_data/";
+  const std::string packs = std::string(argv[1]) + "/read_grd8/";
 
   GradationData standard;
   SetDefaultGradation(standard);
@@ -71,6 +116,8 @@ int main(int argc, char** argv) {
             Put(records + "unsorted.grd", Record(Unsorted()));
   ok = ok && Put(blocks + "bank.bin", Block(bank, 50)) &&
        Put(blocks + "count-3.bin", Block(bank, 3)) && Put(blocks + "count-60.bin", Block(bank, 60));
+  ok = ok && Put(packs + "every-color.grd", grd8::EveryColorPack()) &&
+       Put(packs + "plain.grd", grd8::PlainPack());
   if (!ok) std::fprintf(stderr, "write_seeds: cannot write into %s\n", argv[1]);
   return ok ? 0 : 1;
 }

@@ -1,0 +1,105 @@
+#include "interchange/format_detection.h"
+
+#include <cstdint>
+
+#include "interchange/grd8_format.h"
+#include "persist/gradation_bytes.h"
+
+namespace {
+
+bool IsVelumbraRecord(std::string_view bytes) {
+  if (bytes.size() < kRecordHeaderSize) return false;
+  return GradationRecordLength(reinterpret_cast<const uint8_t*>(bytes.data())) <= bytes.size();
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+// GIMP reads the first line whole, so nothing may follow the words on it.
+bool IsGgr(std::string_view bytes) {
+  constexpr std::string_view kFirstLine = "GIMP Gradient";
+  if (!StartsWith(bytes, kFirstLine)) return false;
+  const std::string_view rest = bytes.substr(kFirstLine.size());
+  return rest.empty() || rest[0] == '\n' || rest[0] == '\r';
+}
+
+bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Skips what may stand before the root element: a byte order mark, white
+// space, the XML declaration and other processing instructions, comments
+// and a document type (with an internal subset). Then the root must be an
+// svg element, with or without a namespace prefix.
+bool IsSvg(std::string_view bytes) {
+  std::string_view rest = bytes;
+  if (StartsWith(rest, "\xEF\xBB\xBF")) rest.remove_prefix(3);
+  while (true) {
+    while (!rest.empty() && IsXmlSpace(rest.front())) rest.remove_prefix(1);
+    std::string_view closing;
+    if (StartsWith(rest, "<?")) {
+      closing = "?>";
+    } else if (StartsWith(rest, "<!--")) {
+      closing = "-->";
+    } else if (StartsWith(rest, "<!DOCTYPE")) {
+      const size_t subset = rest.find('[');
+      closing = subset != std::string_view::npos && subset < rest.find('>') ? "]>" : ">";
+    } else {
+      break;
+    }
+    const size_t end = rest.find(closing, 2);
+    if (end == std::string_view::npos) return false;
+    rest.remove_prefix(end + closing.size());
+  }
+  if (!StartsWith(rest, "<")) return false;
+  size_t nameEnd = 1;
+  while (nameEnd < rest.size() && !IsXmlSpace(rest[nameEnd]) && rest[nameEnd] != '>' &&
+         rest[nameEnd] != '/') {
+    ++nameEnd;
+  }
+  if (nameEnd == rest.size()) return false;
+  const std::string_view name = rest.substr(1, nameEnd - 1);
+  return name == "svg" || (name.size() > 4 && name.substr(name.size() - 4) == ":svg");
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// CSS function names are ASCII case-insensitive.
+bool IsCss(std::string_view bytes) {
+  constexpr std::string_view kFunction = "linear-gradient(";
+  if (bytes.size() < kFunction.size()) return false;
+  for (size_t at = 0; at + kFunction.size() <= bytes.size(); ++at) {
+    size_t i = 0;
+    while (i < kFunction.size() && Lower(bytes[at + i]) == kFunction[i]) ++i;
+    if (i == kFunction.size()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+GradientFormat DetectGradientFormat(std::string_view bytes) {
+  if (IsVelumbraRecord(bytes)) return GradientFormat::VelumbraRecord;
+  if (HasGrd8Signature(bytes)) return GradientFormat::Grd8;
+  if (IsGgr(bytes)) return GradientFormat::Ggr;
+  if (IsSvg(bytes)) return GradientFormat::Svg;
+  if (IsCss(bytes)) return GradientFormat::Css;
+  return GradientFormat::Unknown;
+}
+
+const char* GradientFormatName(GradientFormat format) {
+  switch (format) {
+    case GradientFormat::VelumbraRecord:
+      return "Velumbra gradation";
+    case GradientFormat::Grd8:
+      return "8BGR gradient file";
+    case GradientFormat::Ggr:
+      return "GIMP gradient";
+    case GradientFormat::Svg:
+      return "SVG gradient";
+    case GradientFormat::Css:
+      return "CSS gradient";
+    case GradientFormat::Unknown:
+      break;
+  }
+  return "unknown format";
+}
