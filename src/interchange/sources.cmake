@@ -3,5 +3,7 @@
 set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/fit_tolerance.cpp
   interchange/fitting.cpp
+  interchange/ggr_format.cpp
+  interchange/ggr_segments.cpp
   interchange/linear_export.cpp
 )
