@@ -68,7 +68,8 @@ if [ ! -f "$deps/src/.lua5.1" ] || [ ! -f "$deps/src/.benchmark" ]; then
 else
   need_source=0
 fi
-if [ "${#missing[@]}" -gt 0 ] || [ "$need_source" -eq 1 ]; then
+gradients="$deps/gimp-gradients"
+if [ "${#missing[@]}" -gt 0 ] || [ "$need_source" -eq 1 ] || [ ! -f "$gradients/.complete" ]; then
   need_update=1
 fi
 
@@ -133,5 +134,23 @@ build_windows_lua() {
 }
 build_windows_lua i686-w64-mingw32 "$deps/lua-win32"
 build_windows_lua x86_64-w64-mingw32 "$deps/lua-win64"
+
+# Real .ggr files for the GIMP gradient reader's tests: the gradients that
+# Debian's gimp-data ships, unpacked from the downloaded package, which is
+# never installed.
+fetch_gimp_gradients() {
+  [ -f "$gradients/.complete" ] && return 0
+  echo "bootstrap: unpacking the gradients of gimp-data"
+  local download
+  download="$(mktemp -d)"
+  chmod 777 "$download"  # apt downloads as its own unprivileged user
+  (cd "$download" && apt-get download gimp-data >/dev/null)
+  rm -rf "$gradients" && mkdir -p "$gradients"
+  dpkg-deb --fsys-tarfile "$download"/gimp-data_*.deb |
+    tar -x -C "$gradients" --strip-components=6 --wildcards './usr/share/gimp/2.0/gradients/*.ggr'
+  rm -rf "$download"
+  touch "$gradients/.complete"
+}
+fetch_gimp_gradients
 
 echo "bootstrap: ready"

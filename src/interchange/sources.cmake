@@ -3,6 +3,11 @@
 set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/action_descriptor.cpp
   interchange/color_models.cpp
+  interchange/fit_tolerance.cpp
+  interchange/fitting.cpp
   interchange/format_detection.cpp
+  interchange/ggr_format.cpp
+  interchange/ggr_segments.cpp
   interchange/grd8_format.cpp
+  interchange/linear_export.cpp
 )
