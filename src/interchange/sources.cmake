@@ -5,4 +5,5 @@ set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/css_format.cpp
   interchange/css_syntax.cpp
   interchange/stop_ramp.cpp
+  interchange/svg_format.cpp
 )

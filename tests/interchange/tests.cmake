@@ -3,4 +3,5 @@
 set(VELUMBRA_INTERCHANGE_TESTS
   interchange/css_color_test.cpp
   interchange/css_format_test.cpp
+  interchange/svg_format_test.cpp
 )
