@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
-  lua5.1 liblua5.1-0-dev libstb-dev fonts-ipafont-gothic
+  lua5.1 liblua5.1-0-dev libstb-dev libpugixml-dev fonts-ipafont-gothic
   dpkg-dev ca-certificates locales python3
 )
 
@@ -63,7 +63,7 @@ missing=()
 for p in "${packages[@]}"; do
   installed "$p" || missing+=("$p")
 done
-if [ ! -f "$deps/src/.lua5.1" ] || [ ! -f "$deps/src/.benchmark" ]; then
+if [ ! -f "$deps/src/.lua5.1" ] || [ ! -f "$deps/src/.benchmark" ] || [ ! -f "$deps/src/.pugixml" ]; then
   need_source=1
 else
   need_source=0
@@ -108,6 +108,7 @@ fetch_source() {
 mkdir -p "$deps/src"
 fetch_source lua5.1
 fetch_source benchmark
+fetch_source pugixml
 
 # Windows Lua 5.1 runtimes: 32-bit for the shipped build, 64-bit for the test
 # build on machines that cannot run 32-bit code. -static-libgcc keeps
@@ -152,5 +153,24 @@ fetch_gimp_gradients() {
   touch "$gradients/.complete"
 }
 fetch_gimp_gradients
+
+# pugixml for the SVG reader, as static libraries linked into the shipped
+# library, so that it still imports nothing but system DLLs.
+build_windows_pugixml() {
+  local triple="$1" out="$2"
+  [ -f "$out/lib/libpugixml.a" ] && [ -f "$out/include/pugixml.hpp" ] && return 0
+  echo "bootstrap: building pugixml ($triple)"
+  local source build="$deps/build/pugixml-$triple"
+  source="$(ls -d "$deps"/src/pugixml/pugixml-*/src | head -n1)"
+  rm -rf "$build" && mkdir -p "$build"
+  "$triple-g++-posix" -std=c++17 -O2 -c "$source/pugixml.cpp" -o "$build/pugixml.o" \
+    >"$build/build.log" 2>&1 || { cat "$build/build.log" >&2; exit 1; }
+  "$triple-ar" rcs "$build/libpugixml.a" "$build/pugixml.o"
+  mkdir -p "$out/lib" "$out/include"
+  cp "$source/pugixml.hpp" "$source/pugiconfig.hpp" "$out/include/"
+  cp "$build/libpugixml.a" "$out/lib/"
+}
+build_windows_pugixml i686-w64-mingw32 "$deps/pugixml-win32"
+build_windows_pugixml x86_64-w64-mingw32 "$deps/pugixml-win64"
 
 echo "bootstrap: ready"

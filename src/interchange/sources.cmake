@@ -3,6 +3,9 @@
 set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/action_descriptor.cpp
   interchange/color_models.cpp
+  interchange/css_color.cpp
+  interchange/css_format.cpp
+  interchange/css_syntax.cpp
   interchange/fit_tolerance.cpp
   interchange/fitting.cpp
   interchange/format_detection.cpp
@@ -10,4 +13,6 @@ set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/ggr_segments.cpp
   interchange/grd8_format.cpp
   interchange/linear_export.cpp
+  interchange/stop_ramp.cpp
+  interchange/svg_format.cpp
 )
