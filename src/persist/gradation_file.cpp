@@ -1,6 +1,5 @@
 #include "persist/gradation_file.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include "persist/file_system.h"
 #include "persist/gradation_bytes.h"
+#include "persist/whole_file.h"
 
 namespace {
 
@@ -36,17 +36,6 @@ bool ReadRecordInto(FILE* file, GradationData& gradation) {
   return ReadGradationBytes(gradation, record.get(), bytes) == bytes;
 }
 
-// A new file in the target's folder, so that the final replace is a rename
-// within one volume.
-FILE* CreateFileBeside(const char* target, std::string& name) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    name = std::string(target) + "~" + std::to_string(attempt) + ".tmp";
-    if (FILE* file = CreateNewFile(name.c_str())) return file;
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 bool LoadGradationFile(const char* path, GradationData& gradation) {
@@ -66,14 +55,5 @@ bool SaveGradationFile(const char* path, const GradationData& gradation) {
   std::unique_ptr<uint8_t[]> record(new (std::nothrow) uint8_t[length]);
   if (!record) return false;
   WriteGradationBytes(gradation, record.get());
-
-  std::string temporary;
-  FILE* file = CreateFileBeside(path, temporary);
-  if (file == nullptr) return false;
-  bool written = std::fwrite(record.get(), 1, length, file) == length;
-  written = FlushToStorage(file) && written;
-  written = std::fclose(file) == 0 && written;
-  if (written && ReplaceFileWith(path, temporary.c_str())) return true;
-  std::remove(temporary.c_str());
-  return false;
+  return WriteFileAtomically(path, {reinterpret_cast<const char*>(record.get()), length});
 }

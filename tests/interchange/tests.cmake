@@ -6,6 +6,7 @@ set(VELUMBRA_INTERCHANGE_TESTS
   interchange/fitting_test.cpp
   interchange/format_detection_test.cpp
   interchange/ggr_format_test.cpp
+  interchange/gradient_files_test.cpp
   interchange/grd8_format_test.cpp
   interchange/svg_format_test.cpp
 )

@@ -1,0 +1,116 @@
+#include "interchange/gradient_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interchange/css_format.h"
+#include "interchange/fit_tolerance.h"
+#include "interchange/ggr_format.h"
+#include "interchange/svg_format.h"
+#include "model/banks.h"
+#include "support/random_gradations.h"
+
+namespace {
+
+GradationData RandomGradation(TestRandom& random) {
+  GradationData g;
+  const int colors = 2 + static_cast<int>(random.Below(5));
+  for (int i = 0; i < colors; ++i) {
+    AddColorStop(g, random.Uniform(0.0f, 100.0f),
+                 RgbFromPacked(static_cast<uint32_t>(random.Next())));
+  }
+  const int alphas = 2 + static_cast<int>(random.Below(4));
+  for (int i = 0; i < alphas; ++i) {
+    AddAlphaStop(g, random.Uniform(0.0f, 100.0f), random.Uniform(20.0f, 100.0f));
+  }
+  return g;
+}
+
+TEST(GradientFiles, EveryFormatIsRecognisedAndFitted) {
+  TestRandom random(12);
+  // Each file is recognised, read by its own reader and fitted within the
+  // tolerance of what the file paints.
+  const struct {
+    ExportFormat format;
+    GradientFormat detected;
+    ReadResult (*read)(std::string_view);
+  } formats[] = {{ExportFormat::Ggr, GradientFormat::Ggr, ReadGgr},
+                 {ExportFormat::Svg, GradientFormat::Svg, ReadSvgGradients},
+                 {ExportFormat::Css, GradientFormat::Css, ReadCssGradients}};
+  for (int round = 0; round < 12; ++round) {
+    const GradationData original = RandomGradation(random);
+    for (const auto& f : formats) {
+      SCOPED_TRACE(std::string(ExportFormatName(f.format)) + " round " + std::to_string(round));
+      const std::string file = ExportGradation(original, f.format, "g");
+      const ImportResult imported = ImportGradients(file);
+      ASSERT_TRUE(imported.ok()) << imported.error;
+      EXPECT_EQ(imported.format, f.detected);
+      ASSERT_EQ(imported.gradients.size(), 1u);
+      const ReadResult painted = f.read(file);
+      ASSERT_EQ(painted.gradients.size(), 1u);
+      EXPECT_EQ(FindFitMismatch(imported.gradients[0].gradation, painted.gradients[0]), "");
+    }
+  }
+}
+
+TEST(GradientFiles, ARecordLoadsExactlyAndUnknownBytesSaySo) {
+  TestRandom random(5);
+  const GradationData original = RandomGradation(random);
+  const std::string record = ExportGradation(original, ExportFormat::VelumbraRecord, "");
+  const ImportResult imported = ImportGradients(record + "trailing bytes are ignored");
+  ASSERT_TRUE(imported.ok()) << imported.error;
+  EXPECT_EQ(imported.format, GradientFormat::VelumbraRecord);
+  EXPECT_EQ(ExportGradation(imported.gradients[0].gradation, ExportFormat::VelumbraRecord, ""),
+            record);
+
+  const struct {
+    std::string bytes;
+    ImportProblem problem;
+  } bad[] = {{"", ImportProblem::UnknownFormat},
+             {"hello, world", ImportProblem::UnknownFormat},
+             {"GIMP Gradient\nName: x\n1\n", ImportProblem::Invalid},
+             {std::string(kMaxInterchangeBytes + 1, ' '), ImportProblem::TooLarge}};
+  for (const auto& b : bad) {
+    const ImportResult result = ImportGradients(b.bytes);
+    EXPECT_EQ(result.problem, b.problem) << result.error;
+    EXPECT_TRUE(result.gradients.empty());
+    EXPECT_FALSE(result.error.empty());
+  }
+}
+
+TEST(GradientFiles, FilesAreSavedWholeAndRecognisedByContent) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "velumbra-gradient-files-test";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  GradationData gradation;
+  SetDefaultGradation(gradation);
+  // A CSS file saved as .grd is still read as CSS: content decides.
+  const std::string misnamed = (folder / "css-inside.grd").string();
+  ASSERT_TRUE(SaveGradientFile(misnamed.c_str(), gradation, ExportFormat::Css, ""));
+  EXPECT_EQ(ImportGradientFile(misnamed.c_str()).format, GradientFormat::Css);
+  EXPECT_EQ(ImportGradientFile((folder / "missing.svg").string().c_str()).problem,
+            ImportProblem::Unreadable);
+  EXPECT_FALSE(SaveGradientFile((folder / "no-folder" / "x.ggr").string().c_str(), gradation,
+                                ExportFormat::Ggr, "x"));
+  std::filesystem::remove_all(folder);
+
+  const struct {
+    const char* path;
+    std::optional<ExportFormat> format;
+  } paths[] = {{"a.GRD", ExportFormat::VelumbraRecord},
+               {"dir.v2/a.ggr", ExportFormat::Ggr},
+               {"a.svg", ExportFormat::Svg},
+               {"a.txt", ExportFormat::Css},
+               {"a.css", ExportFormat::Css},
+               {"a.png", std::nullopt},
+               {"dir.svg/readme", std::nullopt},
+               {"noextension", std::nullopt}};
+  for (const auto& p : paths) EXPECT_EQ(ExportFormatForPath(p.path), p.format) << p.path;
+}
+
+}  // namespace
