@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cp932_text.h"
-#include "filter/ui_strings.h"
 #include "filter_host.h"
+#include "host_strings.h"
 #include "host_system_info.h"
 
 namespace {
@@ -56,7 +56,7 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC filterProc) {
 }
 
 HMENU CreateHostMenu(HostMenuState state) {
-  namespace text = ui_strings::host;
+  namespace text = host_strings;
   HMENU file = CreatePopupMenu();
   const UINT projectFlags = MF_STRING | (state.projectHooks ? 0 : MF_GRAYED);
   AppendMenuW(file, projectFlags, static_cast<UINT>(HostCommand::kLoadProject),
