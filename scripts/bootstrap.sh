@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
-  lua5.1 liblua5.1-0-dev libstb-dev libpugixml-dev fonts-ipafont-gothic
+  lua5.1 liblua5.1-0-dev libstb-dev libpugixml-dev libcli11-dev fonts-ipafont-gothic
   dpkg-dev ca-certificates locales python3
 )
 

@@ -2,12 +2,20 @@
 // calls the ordinary Lua API; the definitions below forward each call to the
 // runtime found when a script first opens the module. The library itself
 // imports no Lua DLL, so the filter face loads where no Lua exists.
+//
+// The list below is exactly what the library calls, and binding needs all of
+// it, so it must not grow with functions only other programs call: a runtime
+// that lacks one of those would then refuse the library too. A program that
+// does more with Lua (velumbra-host.exe creates states and runs files) links
+// this file for the functions it shares with the library, and binds its
+// extras from a list of its own through the same machinery,
+// lua_binding_win32.h (tools/host/lua_host_binding.cpp).
 #include <windows.h>
 
 #include <cstdarg>
-#include <initializer_list>
 #include <lua.hpp>
 
+#include "lua/lua_binding_win32.h"
 #include "lua/lua_runtime.h"
 
 // Every API function the module calls: return type, name, parameters, arguments.
@@ -39,67 +47,27 @@
 namespace {
 
 struct LuaApi {
-#define VELUMBRA_POINTER(ret, name, params, args) ret(*name) params;
-  VELUMBRA_LUA_FUNCTIONS(VELUMBRA_POINTER)
-#undef VELUMBRA_POINTER
+  VELUMBRA_LUA_FUNCTIONS(VELUMBRA_LUA_POINTER)
 };
 
 LuaApi g_api;
 bool g_bound = false;
 
-// Through void(*)(), the one function pointer type every other converts from.
-using AnyFunction = void (*)();
-AnyFunction Lookup(HMODULE module, const char* name) {
-  return reinterpret_cast<AnyFunction>(GetProcAddress(module, name));
-}
-
 // All or nothing: a module that exports only part of the API is not Lua.
 bool BindFrom(HMODULE module) {
   LuaApi api{};
-#define VELUMBRA_RESOLVE(ret, name, params, args)                    \
-  api.name = reinterpret_cast<ret(*) params>(Lookup(module, #name)); \
-  if (api.name == nullptr) return false;
-  VELUMBRA_LUA_FUNCTIONS(VELUMBRA_RESOLVE)
-#undef VELUMBRA_RESOLVE
+  VELUMBRA_LUA_FUNCTIONS(VELUMBRA_LUA_RESOLVE)
   g_api = api;
   return true;
 }
 
-typedef BOOL(WINAPI* EnumProcessModulesFn)(HANDLE, HMODULE*, DWORD, LPDWORD);
-
-bool BindFromLoadedModules() {
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  auto enumModules = reinterpret_cast<EnumProcessModulesFn>(
-      kernel == nullptr ? nullptr : Lookup(kernel, "K32EnumProcessModules"));
-  if (enumModules == nullptr) return false;
-  HMODULE modules[1024];
-  DWORD bytes = 0;
-  if (!enumModules(GetCurrentProcess(), modules, sizeof modules, &bytes)) return false;
-  const DWORD count = bytes / sizeof(HMODULE);
-  for (DWORD i = 0; i < count && i < 1024; ++i) {
-    if (BindFrom(modules[i])) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
-bool BindLuaRuntime() {
-  if (g_bound) return true;
-  for (const char* name : {"lua51.dll", "lua5.1.dll"}) {
-    HMODULE module = GetModuleHandleA(name);
-    if (module != nullptr && BindFrom(module)) return g_bound = true;
-  }
-  // A host that links Lua into its executable or under another DLL name.
-  return g_bound = BindFromLoadedModules();
-}
+bool BindLuaRuntime() { return g_bound || (g_bound = BindLuaFromProcess(BindFrom)); }
 
 extern "C" {
 
-#define VELUMBRA_FORWARD(ret, name, params, args) \
-  ret name params { return g_api.name args; }
-VELUMBRA_LUA_FUNCTIONS(VELUMBRA_FORWARD)
-#undef VELUMBRA_FORWARD
+VELUMBRA_LUA_FUNCTIONS(VELUMBRA_LUA_FORWARD)
 
 // lauxlib's own definition, over the bound primitives: luaL_error is variadic
 // and cannot be forwarded as a pointer call.

@@ -64,6 +64,7 @@ TEST(HostOptions, RejectsWhatItCannotUse) {
       {{"--project-load"}, "--project-load needs a file name"},
       {{"--project-save"}, "--project-save needs a file name"},
       {{"--frobnicate"}, "unknown option --frobnicate"},
+      {{"-3"}, "unknown option -3"},
       {{"a.auf", "b.auf"}, "more than one plug-in path"},
   };
   for (const Case& c : cases) {

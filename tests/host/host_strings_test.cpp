@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "filter/cp932_decode.h"
-#include "filter/ui_strings.h"
+#include "host_strings.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ std::vector<std::string> Pieces(const char* list, size_t size) {
 }
 
 TEST(HostStrings, MenuCaptionsSpellTheJapaneseText) {
-  namespace text = ui_strings::host;
+  namespace text = host_strings;
   struct Case {
     const char* cp932;
     const char* utf8;
@@ -35,7 +35,7 @@ TEST(HostStrings, MenuCaptionsSpellTheJapaneseText) {
 }
 
 TEST(HostStrings, FileFiltersArePairsEndingInTwoNuls) {
-  namespace text = ui_strings::host;
+  namespace text = host_strings;
   struct Case {
     const char* list;
     size_t size;

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "file_dialogs.h"
-#include "filter/ui_strings.h"
 #include "filter_host.h"
 #include "host_report.h"
+#include "host_strings.h"
 #include "host_system_info.h"
 #include "host_window.h"
 #include "lua_runner.h"
@@ -117,7 +117,7 @@ void HostSession::SaveScreenshot() {
 }
 
 void HostSession::OnCommand(HostCommand command) {
-  namespace text = ui_strings::host;
+  namespace text = host_strings;
   HWND owner = window_.mainWindow();
   std::string error;
   switch (command) {
@@ -178,7 +178,7 @@ int HostSession::Run() {
   }
   const char* title = plugin_.descriptor != nullptr && plugin_.descriptor->name != nullptr
                           ? plugin_.descriptor->name
-                          : ui_strings::host::kMessageCaption;
+                          : host_strings::kMessageCaption;
   HostMenuState menu;
   menu.projectHooks = filter_ != nullptr && filter_->hasProjectHooks();
   menu.scripts = FindPluginExport(plugin_, "luaopen_Velumbra") != nullptr;

@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
-#include "filter/ui_strings.h"
+#include "host_strings.h"
 
 void HostReporter::Error(const std::string& message) {
   failed_ = true;
   std::fprintf(stderr, "velumbra-host: error: %s\n", message.c_str());
   std::fflush(stderr);
   if (interactive_) {
-    MessageBoxA(owner_, message.c_str(), ui_strings::host::kMessageCaption, MB_OK | MB_ICONERROR);
+    MessageBoxA(owner_, message.c_str(), host_strings::kMessageCaption, MB_OK | MB_ICONERROR);
   }
 }
 
@@ -17,6 +17,6 @@ void HostReporter::Warning(const std::string& message) {
   std::fprintf(stderr, "velumbra-host: warning: %s\n", message.c_str());
   std::fflush(stderr);
   if (interactive_) {
-    MessageBoxA(owner_, message.c_str(), ui_strings::host::kMessageCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxA(owner_, message.c_str(), host_strings::kMessageCaption, MB_OK | MB_ICONWARNING);
   }
 }

@@ -6,8 +6,8 @@
 
 #include "cp932_text.h"
 #include "filter/control_ids.h"
-#include "filter/ui_strings.h"
 #include "filter_host.h"
+#include "host_strings.h"
 #include "host_system_info.h"
 
 namespace {
@@ -57,7 +57,7 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC mainProc, WNDPROC filterProc) {
 }
 
 HMENU CreateHostMenu(HostMenuState state) {
-  namespace text = ui_strings::host;
+  namespace text = host_strings;
   HMENU file = CreatePopupMenu();
   const UINT projectFlags = MF_STRING | (state.projectHooks ? 0 : MF_GRAYED);
   AppendMenuW(file, projectFlags, static_cast<UINT>(HostCommand::kLoadProject),
