@@ -192,6 +192,15 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   AddExponentOption(map, options.map.exponent);
 
   try {
+    // CLI11 would only say that a command is required.
+    bool known = argc < 2 || argv[1][0] == '-';
+    for (const CLI::App* command : {info, convert, render, map}) {
+      known = known || command->check_name(argv[1]);
+    }
+    if (!known) {
+      throw CLI::ValidationError(std::string("unknown command '") + argv[1] +
+                                 "'; the commands are info, convert, render and map");
+    }
     app.parse(argc, argv);
     if (*info) options.command = CliCommand::Info;
     if (*convert) {
