@@ -152,7 +152,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
       std::string("the file to write; its extension gives the format:\n") + kFormats);
   CLI::Option* all = convert
                          ->add_option("--all", options.convert.allFolder,
-                                      "write every gradient of IN into DIR (made if missing)")
+                                      "write every gradient of IN into DIR (made if missing;\n"
+                                      "its parent must exist)")
                          ->type_name("DIR");
   convert
       ->add_option("--format", formatText,

@@ -1,13 +1,12 @@
 // velumbra convert: one gradient to OUT, or every gradient of a pack into a
 // folder, in the format the options chose.
 #include <cstdio>
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli_status.h"
 #include "commands.h"
+#include "folders.h"
 #include "gradient_choice.h"
 #include "interchange/gradient_files.h"
 #include "safe_file_names.h"
@@ -18,8 +17,15 @@ namespace {
 // written file's name without its extension.
 std::string NameFor(const ImportedGradient& gradient, const std::string& path) {
   if (!gradient.name.empty()) return gradient.name;
-  const std::filesystem::path file(path);
-  return file.stem().string();
+  const size_t slash = path.find_last_of("/\\");
+  const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  const size_t dot = file.find_last_of('.');
+  return dot == 0 || dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  const char last = folder.back();
+  return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
 }
 
 void PrintNotes(const std::string& path, const ImportedGradient& gradient) {
@@ -53,10 +59,9 @@ int ConvertAll(const ConvertOptions& options) {
     ReportProblem(options.input, result.error);
     return kExitBadInput;
   }
-  std::error_code error;
-  const std::filesystem::path folder(options.allFolder);
-  const bool madeFolder = std::filesystem::create_directories(folder, error);
-  if (!std::filesystem::is_directory(folder, error)) {
+  const char* folder = options.allFolder.c_str();
+  const bool madeFolder = QueryPath(folder) == PathKind::Missing && MakeFolder(folder);
+  if (QueryPath(folder) != PathKind::Folder) {
     ReportProblem(options.allFolder, "is not a folder and cannot be made one");
     return kExitBadInput;
   }
@@ -66,11 +71,11 @@ int ConvertAll(const ConvertOptions& options) {
 
   std::vector<std::string> created;
   for (size_t i = 0; i < result.gradients.size(); ++i) {
-    const std::string path = (folder / fileNames[i]).string();
-    const bool existed = std::filesystem::exists(path, error);
+    const std::string path = InFolder(options.allFolder, fileNames[i]);
+    const bool existed = QueryPath(path.c_str()) != PathKind::Missing;
     if (!Save(path, result.gradients[i], options.format)) {
       for (const std::string& done : created) std::remove(done.c_str());
-      if (madeFolder) std::filesystem::remove(folder, error);
+      if (madeFolder) RemoveEmptyFolder(folder);
       return kExitBadInput;
     }
     if (!existed) created.push_back(path);
