@@ -216,6 +216,19 @@ TEST_F(Cli, ConvertedFilesReadBack) {
   }
 }
 
+TEST_F(Cli, IndexAndNamePickTheGradient) {
+  const std::vector<std::string> picks[] = {{"--index", "2"}, {"--name", "sunset"}};
+  const char* picked[] = {"sea", "sunset"};
+  for (int i = 0; i < 2; ++i) {
+    std::vector<std::string> arguments = {"convert", "pack.svg", "one.ggr"};
+    arguments.insert(arguments.end(), picks[i].begin(), picks[i].end());
+    ASSERT_EQ(Run(arguments).status, 0) << picks[i][0];
+    const ImportResult back = ImportGradientFile(Path("one.ggr").c_str());
+    ASSERT_TRUE(back.ok()) << back.error;
+    EXPECT_EQ(back.gradients[0].name, picked[i]);
+  }
+}
+
 TEST_F(Cli, AllNamesFilesSafelyAndUniquely) {
   const std::u16string names[] = {u"../x",
                                   u"con",
