@@ -1,0 +1,92 @@
+// velumbra convert: one gradient to OUT, or every gradient of a pack into a
+// folder, in the format the options chose.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli_status.h"
+#include "commands.h"
+#include "folders.h"
+#include "gradient_choice.h"
+#include "interchange/gradient_files.h"
+#include "safe_file_names.h"
+
+namespace {
+
+// The name a format keeps (.ggr, .svg): the gradient's own, else the
+// written file's name without its extension.
+std::string NameFor(const ImportedGradient& gradient, const std::string& path) {
+  if (!gradient.name.empty()) return gradient.name;
+  const size_t slash = path.find_last_of("/\\");
+  const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  const size_t dot = file.find_last_of('.');
+  return dot == 0 || dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  const char last = folder.back();
+  return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
+}
+
+void PrintNotes(const std::string& path, const ImportedGradient& gradient) {
+  for (const std::string& note : gradient.report.notes) {
+    std::fprintf(stderr, "velumbra: %s: note: %s\n", path.c_str(), note.c_str());
+  }
+}
+
+bool Save(const std::string& path, const ImportedGradient& gradient, ExportFormat format) {
+  if (SaveGradientFile(path.c_str(), gradient.gradation, format, NameFor(gradient, path))) {
+    return true;
+  }
+  ReportProblem(path, std::string("cannot write the ") + ExportFormatName(format) +
+                          " file (is the folder there and writable?)");
+  return false;
+}
+
+int ConvertOne(const ConvertOptions& options) {
+  ImportedGradient gradient;
+  const int status = LoadChosenGradient(options.input, options.choice, gradient);
+  if (status != kExitDone) return status;
+  PrintNotes(options.input, gradient);
+  return Save(options.output, gradient, options.format) ? kExitDone : kExitBadInput;
+}
+
+// A failure part way removes the files (and the folder) this run created, so
+// a failed run leaves nothing new behind; a file it replaced stays replaced.
+int ConvertAll(const ConvertOptions& options) {
+  ImportResult result = ImportGradientFile(options.input.c_str());
+  if (!result.ok()) {
+    ReportProblem(options.input, result.error);
+    return kExitBadInput;
+  }
+  const char* folder = options.allFolder.c_str();
+  const bool madeFolder = QueryPath(folder) == PathKind::Missing && MakeFolder(folder);
+  if (QueryPath(folder) != PathKind::Folder) {
+    ReportProblem(options.allFolder, "is not a folder and cannot be made one");
+    return kExitBadInput;
+  }
+  std::vector<std::string> names;
+  for (const ImportedGradient& gradient : result.gradients) names.push_back(gradient.name);
+  const std::vector<std::string> fileNames = SafeFileNames(names, options.extension);
+
+  std::vector<std::string> created;
+  for (size_t i = 0; i < result.gradients.size(); ++i) {
+    const std::string path = InFolder(options.allFolder, fileNames[i]);
+    const bool existed = QueryPath(path.c_str()) != PathKind::Missing;
+    if (!Save(path, result.gradients[i], options.format)) {
+      for (const std::string& done : created) std::remove(done.c_str());
+      if (madeFolder) RemoveEmptyFolder(folder);
+      return kExitBadInput;
+    }
+    if (!existed) created.push_back(path);
+    PrintNotes(path, result.gradients[i]);
+    std::printf("%s\n", path.c_str());
+  }
+  return kExitDone;
+}
+
+}  // namespace
+
+int RunConvert(const ConvertOptions& options) {
+  return options.allFolder.empty() ? ConvertOne(options) : ConvertAll(options);
+}

@@ -1,0 +1,25 @@
+#include <new>
+
+#include "cli_status.h"
+#include "commands.h"
+
+int RunCommand(const CliOptions& options) {
+  // Large images and files end here, not in a crash, and leave no output:
+  // every file is written whole or not at all.
+  try {
+    switch (options.command) {
+      case CliCommand::Info:
+        return RunInfo(options.info);
+      case CliCommand::Convert:
+        return RunConvert(options.convert);
+      case CliCommand::Render:
+        return RunRender(options.render);
+      case CliCommand::Map:
+        return RunMap(options.map);
+    }
+  } catch (const std::bad_alloc&) {
+    ReportProblem("velumbra", "not enough memory");
+    return kExitBadInput;
+  }
+  return kExitBadUsage;
+}
