@@ -30,7 +30,7 @@ class DialogTemplate {
   DialogTemplate(DWORD style, short width, short height, const std::wstring& title) {
     Long(style);
     Long(0);              // extended style
-    words_.push_back(0);  // item count, counted by Add
+    words_.push_back(0);  // the item count (kItemCountWord), counted by Add
     for (short value : {short{0}, short{0}, width, height})
       words_.push_back(static_cast<WORD>(value));
     words_.push_back(0);  // no menu
@@ -51,12 +51,14 @@ class DialogTemplate {
     words_.push_back(itemClass);
     Text(text);
     words_.push_back(0);  // no creation data
-    ++words_[4];
+    ++words_[kItemCountWord];
   }
 
   const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
  private:
+  static constexpr size_t kItemCountWord = 4;  // after the style and extended style
+
   void Long(DWORD value) {
     words_.push_back(LOWORD(value));
     words_.push_back(HIWORD(value));
