@@ -5,7 +5,8 @@
 
 #include <shellapi.h>
 
-// Loads the first dropped file into the shown bank entry; a file that does not
+// Loads the first dropped file, of any kind the editor reads, into the shown
+// bank entry (a file of several gradients asks which); a file that does not
 // load changes nothing and shows no message. Releases the drop and
 // invalidates the canvas.
 void LoadDroppedGradation(HDROP drop, HWND window);

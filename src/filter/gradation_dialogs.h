@@ -1,5 +1,6 @@
-// The host's "load" and "save" buttons: a file dialog, then the .grd file
-// operation on the shown bank entry; a failure is reported in a message box.
+// The host's "load" and "save" buttons: a file dialog, then a gradient file
+// loaded into, or written from, the shown bank entry; a failure is reported
+// in a message box. Saving writes the format of the type chosen in the dialog.
 #pragma once
 
 #include "filter/host_interface.h"

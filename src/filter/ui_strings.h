@@ -23,12 +23,77 @@ inline constexpr char kSaveFailed[] =
     "\x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93\x83\x74\x83\x40\x83\x43\x83\x8B"
     "\x82\xCC\x8F\x6F\x97\xCD\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82\xB5\x82\xBD";
 
-// The file dialogs' filter list: label, pattern, label, pattern, then a
-// second NUL ends the list.
-// "Velumbra file(*.grd)", "*.grd", "すべてのファイル(*.*)", "*.*"
-inline constexpr char kFileFilter[] =
+// The file dialogs' filter lists: label, pattern, label, pattern, then a
+// second NUL ends the list. A loaded file is recognised by its content, so
+// the first entry serves the other program's .grd packs as well.
+// "Velumbra file(*.grd)", "*.grd",
+// "対応するすべてのファイル", "*.grd;*.ggr;*.svg;*.css;*.txt",
+// "GIMP グラデーション (*.ggr)", "*.ggr", "SVG (*.svg)", "*.svg",
+// "CSS (*.css;*.txt)", "*.css;*.txt", "すべてのファイル(*.*)", "*.*"
+inline constexpr char kLoadFileFilter[] =
     "Velumbra file(*.grd)\0*.grd\0"
+    "\x91\xCE\x89\x9E\x82\xB7\x82\xE9\x82\xB7\x82\xD7\x82\xC4"
+    "\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B\0*.grd;*.ggr;*.svg;*.css;*.txt\0"
+    "GIMP \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93 (*.ggr)\0*.ggr\0"
+    "SVG (*.svg)\0*.svg\0"
+    "CSS (*.css;*.txt)\0*.css;*.txt\0"
+    "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B(*.*)\0*.*\0";
+// The entry chosen here decides the format written (see SaveTargetFor).
+// "Velumbra file(*.grd)", "*.grd", "GIMP グラデーション (*.ggr)", "*.ggr",
+// "SVG (*.svg)", "*.svg", "CSS (*.css)", "*.css", "すべてのファイル(*.*)", "*.*"
+inline constexpr char kSaveFileFilter[] =
+    "Velumbra file(*.grd)\0*.grd\0"
+    "GIMP \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93 (*.ggr)\0*.ggr\0"
+    "SVG (*.svg)\0*.svg\0"
+    "CSS (*.css)\0*.css\0"
     "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B(*.*)\0*.*\0";
 inline constexpr char kDefaultExtension[] = "grd";
+
+// The load-failure message's second line, one per cause.
+// ファイルを開けないか、読み取れません
+inline constexpr char kFileUnreadable[] =
+    "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x8A\x4A\x82\xAF\x82\xC8\x82\xA2\x82\xA9\x81\x41"
+    "\x93\xC7\x82\xDD\x8E\xE6\x82\xEA\x82\xDC\x82\xB9\x82\xF1";
+// ファイルが大きすぎます (16 MiB まで)
+inline constexpr char kFileTooLarge[] =
+    "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x91\xE5\x82\xAB\x82\xB7\x82\xAC\x82\xDC\x82\xB7"
+    " (16 MiB \x82\xDC\x82\xC5)";
+// 対応している形式のファイルではありません
+inline constexpr char kUnknownFileFormat[] =
+    "\x91\xCE\x89\x9E\x82\xB5\x82\xC4\x82\xA2\x82\xE9\x8C\x60\x8E\xAE\x82\xCC\x83\x74\x83\x40"
+    "\x83\x43\x83\x8B\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
+// メモリが足りません
+inline constexpr char kOutOfMemory[] =
+    "\x83\x81\x83\x82\x83\x8A\x82\xAA\x91\xAB\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
+// "<format> の内容を読み取れません", after one of the format names below.
+inline constexpr char kContentUnreadable[] =
+    "\x82\xCC\x93\xE0\x97\x65\x82\xF0\x93\xC7\x82\xDD\x8E\xE6\x82\xEA\x82\xDC\x82\xB9\x82\xF1";
+// Velumbra グラデーション, 8BGR グラデーション, GIMP グラデーション,
+// SVG グラデーション, CSS グラデーション
+inline constexpr char kVelumbraFormat[] =
+    "Velumbra \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93";
+inline constexpr char kGrd8Format[] =
+    "8BGR \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93";
+inline constexpr char kGgrFormat[] =
+    "GIMP \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93";
+inline constexpr char kSvgFormat[] = "SVG \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93";
+inline constexpr char kCssFormat[] = "CSS \x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93";
+
+// After a path the save dialog did not ask about (an extension was added).
+// " は既にあります。\r\n置き換えますか?"
+inline constexpr char kReplaceQuestion[] =
+    " \x82\xCD\x8A\xF9\x82\xC9\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81\x42\r\n"
+    "\x92\x75\x82\xAB\x8A\xB7\x82\xA6\x82\xDC\x82\xB7\x82\xA9?";
+
+// The chooser of one gradient from a file of several.
+// グラデーションの選択
+inline constexpr char kChooserTitle[] =
+    "\x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93\x82\xCC\x91\x49\x91\xF0";
+// 読み込むグラデーションを選んでください
+inline constexpr char kChooserPrompt[] =
+    "\x93\xC7\x82\xDD\x8D\x9E\x82\xDE\x83\x4F\x83\x89\x83\x66\x81\x5B\x83\x56\x83\x87\x83\x93"
+    "\x82\xF0\x91\x49\x82\xF1\x82\xC5\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
+inline constexpr char kChooserOk[] = "OK";
+inline constexpr char kChooserCancel[] = "\x83\x4C\x83\x83\x83\x93\x83\x5A\x83\x8B";  // キャンセル
 
 }  // namespace ui_strings

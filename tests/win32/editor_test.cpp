@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>
@@ -16,10 +17,12 @@
 #include <lua.hpp>
 
 #include "dialog_driver.h"
+#include "drop_handle.h"
 #include "filter/canvas_raster.h"
 #include "filter/control_ids.h"
 #include "filter/ui_strings.h"
 #include "filter_harness.h"
+#include "interchange/gradient_files.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
 #include "script_face.h"
@@ -398,11 +401,23 @@ void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
   ASSERT_TRUE(WriteFileBytes(path, bytes));
 }
 
+// "type: LABEL" for each label of a filter list, as ChooseFile notes them.
+std::vector<std::string> TypeLabels(const char* list) {
+  std::vector<std::string> labels;
+  for (const char* piece = list; *piece != '\0'; piece += std::strlen(piece) + 1) {
+    labels.push_back(std::string("type: ") + piece);
+    piece += std::strlen(piece) + 1;
+  }
+  return labels;
+}
+
+constexpr int kFileTypeList = 0x470;
+
 // Types a name into a file dialog and presses its OK button; notes the
 // dialog's file-type list.
 DialogDriver::Action ChooseFile(const std::string& path) {
   return [path](HWND dialog, std::vector<std::string>& notes) {
-    HWND types = GetDlgItem(dialog, 0x470);
+    HWND types = GetDlgItem(dialog, kFileTypeList);
     const int count = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       char label[256] = {};
@@ -447,10 +462,7 @@ TEST_F(Editor, SaveButtonWritesTheShownEntryAddingTheExtension) {
   DialogDriver driver({ChooseFile(folder + "saved")});
   EXPECT_EQ(Command(kSaveButtonCommand), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
-  EXPECT_EQ(driver.notes(), (std::vector<std::string>{
-                                "type: Velumbra file(*.grd)",
-                                std::string("type: ") + "\x82\xB7\x82\xD7\x82\xC4\x82\xCC"
-                                                        "\x83\x74\x83\x40\x83\x43\x83\x8B(*.*)"}));
+  EXPECT_EQ(driver.notes(), TypeLabels(ui_strings::kSaveFileFilter));
   EXPECT_EQ(ReadFileBytes(folder + "saved.grd"), Bytes(3));
   EXPECT_EQ(ReadFileBytes(folder + "saved.grd").size(), 8u + 7u + 8u);
 }
@@ -499,7 +511,8 @@ TEST_F(Editor, FailedLoadShowsTheLoadMessage) {
   std::vector<std::string> box(driver.notes().end() - 4, driver.notes().end());
   std::sort(box.begin(), box.end());
   EXPECT_EQ(box, (std::vector<std::string>{"button 1", "caption: Velumbra", "error icon",
-                                           std::string("text: ") + ui_strings::kLoadFailed}));
+                                           std::string("text: ") + ui_strings::kLoadFailed +
+                                               "\r\n" + ui_strings::kUnknownFileFormat}));
   EXPECT_EQ(Describe(), "000000@0 FFFFFF@100 | 100@0 100@100");
 }
 
@@ -520,6 +533,177 @@ TEST_F(Editor, FailedSaveOverAReadOnlyFileShowsTheSaveMessage) {
   EXPECT_EQ(ReadFileBytes(path), before);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA(path.c_str());
+}
+
+std::vector<uint8_t> Record(const GradationData& g) {
+  std::vector<uint8_t> bytes(WriteGradationBytes(g, nullptr));
+  WriteGradationBytes(g, bytes.data());
+  return bytes;
+}
+
+std::string Utf8(const wchar_t* text) {
+  char out[512] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
+  return out;
+}
+
+// Notes the chooser's lines, its selection and whether the keyboard is on the
+// list, then presses the keys wherever the keyboard is, as a user would.
+DialogDriver::Action PressInChooser(std::vector<WPARAM> keys) {
+  return [keys](HWND dialog, std::vector<std::string>& notes) {
+    HWND list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      wchar_t line[256] = {};
+      if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 256) {
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+      }
+      notes.push_back("line: " + Utf8(line));
+    }
+    notes.push_back("selected " + std::to_string(SendMessageW(list, LB_GETCURSEL, 0, 0)));
+    GUITHREADINFO input = {};
+    input.cbSize = sizeof input;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &input);
+    notes.push_back(input.hwndFocus == list ? "keys to the list" : "keys elsewhere");
+    for (WPARAM key : keys) {
+      PostMessageW(input.hwndFocus, WM_KEYDOWN, key, 1);
+      PostMessageW(input.hwndFocus, WM_KEYUP, key, 0xC0000001);
+    }
+  };
+}
+
+// Three gradients, named in three scripts.
+const std::string kThreeGradients =
+    "<svg xmlns='http://www.w3.org/2000/svg'><defs>"
+    "<linearGradient id='sunrise'><stop offset='0' stop-color='#ff8000'/>"
+    "<stop offset='1' stop-color='#200040'/></linearGradient>"
+    "<linearGradient id='\xCE\xA9mega'><stop offset='0' stop-color='teal'/>"
+    "<stop offset='0.5' stop-color='white' stop-opacity='0.5'/>"
+    "<stop offset='1' stop-color='navy'/></linearGradient>"
+    "<linearGradient id='\xE5\xA4\x95\xE7\x84\xBC\xE3\x81\x91'><stop offset='0' stop-color='red'/>"
+    "<stop offset='1' stop-color='gold'/></linearGradient>"
+    "</defs></svg>";
+const std::string kDamagedGgr = "GIMP Gradient\nName: damaged\n1\n0 0.5 1 bad\n";
+
+// Files of each kind through the "読込" button and by drop, into entry 4.
+TEST_F(Editor, GradientFilesLoadThroughTheButtonAndByDrop) {
+  host_.Update(4, 0);
+  GradationData blueToWhite;
+  AddColorStop(blueToWhite, 0.0f, Rgb{0, 0, 255});
+  AddColorStop(blueToWhite, 100.0f, Rgb{255, 255, 255});
+  AddAlphaStop(blueToWhite, 30.0f, 80.0f);
+  const std::vector<std::string> chooserLines = {"line: sunrise", "line: \xCE\xA9mega",
+                                                 "line: \xE5\xA4\x95\xE7\x84\xBC\xE3\x81\x91",
+                                                 "selected 0", "keys to the list"};
+  std::vector<std::string> damagedBox = {
+      "button 1", "caption: Velumbra", "error icon",
+      std::string("text: ") + ui_strings::kLoadFailed + "\r\n" + ui_strings::kGgrFormat +
+          ui_strings::kContentUnreadable + " (" + ImportGradients(kDamagedGgr).error + ")"};
+  const struct {
+    const char* file;
+    std::string content;
+    bool drop;
+    std::vector<WPARAM> chooserKeys;  // none: no chooser shows
+    bool failureBox;
+    int loaded;  // the file's gradient now in entry 4; -1: the entry is unchanged
+  } cases[] = {
+      {"one.ggr", ExportGradation(blueToWhite, ExportFormat::Ggr, "one"), false, {}, false, 0},
+      {"three.svg", kThreeGradients, false, {VK_DOWN, VK_RETURN}, false, 1},
+      {"three_cancelled.svg", kThreeGradients, false, {VK_ESCAPE}, false, -1},
+      {"damaged.ggr", kDamagedGgr, false, {}, true, -1},
+      {"dropped.css",
+       "background: linear-gradient(to right, #00ff00, rgba(0, 0, 128, 0.5));",
+       true,
+       {},
+       false,
+       0},
+      {"dropped_three.svg", kThreeGradients, true, {VK_DOWN, VK_DOWN, VK_RETURN}, false, 2},
+      {"dropped_damaged.ggr", kDamagedGgr, true, {}, false, -1},
+  };
+  const std::string folder = TempFolder();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    Lua("Velumbra.SetGradationData(4, {{value = 0x102030, point = 40}}, {{value = 60, point = "
+        "40}})");
+    const std::vector<uint8_t> before = Bytes(4);
+    const std::string path = folder + c.file;
+    WriteAll(path, std::vector<uint8_t>(c.content.begin(), c.content.end()));
+    std::vector<DialogDriver::Step> steps;
+    if (!c.drop) steps.push_back(ChooseFile(path));
+    if (!c.chooserKeys.empty())
+      steps.push_back({ui_strings::kChooserTitle, PressInChooser(c.chooserKeys)});
+    if (c.failureBox) steps.push_back({"Velumbra", ReadMessageBox(IDOK)});
+    host_.Pump();
+    ValidateRect(host_.window(), nullptr);
+
+    DialogDriver driver(steps);
+    const int32_t result =
+        c.drop ? host_.Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path})))
+               : Command(kLoadButtonCommand);
+    EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(CanvasInvalid());
+
+    std::vector<std::string> types, shown;
+    for (const std::string& note : driver.notes()) {
+      (note.rfind("type: ", 0) == 0 ? types : shown).push_back(note);
+    }
+    if (!c.drop) {
+      EXPECT_EQ(types, TypeLabels(ui_strings::kLoadFileFilter));
+    }
+    std::vector<std::string> expected =
+        c.chooserKeys.empty() ? std::vector<std::string>{} : chooserLines;
+    if (c.failureBox) expected = damagedBox;
+    std::sort(shown.begin(), shown.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
+
+    if (c.loaded < 0) {
+      EXPECT_EQ(Bytes(4), before);
+    } else {
+      const ImportResult imported = ImportGradients(c.content);
+      ASSERT_GT(imported.gradients.size(), static_cast<size_t>(c.loaded));
+      EXPECT_EQ(Bytes(4), Record(imported.gradients[c.loaded].gradation));
+      host_.Pump();
+      EXPECT_EQ(host_.CanvasPixels(), Expected(4));
+    }
+  }
+  EXPECT_EQ(Describe(3), "000000@0 FFFFFF@100 | 100@0 100@100");
+}
+
+// Picks a file type by its place in the dialog's list, then names the file.
+DialogDriver::Action ChooseFileOfType(int type, const std::string& path) {
+  return [type, path](HWND dialog, std::vector<std::string>& notes) {
+    HWND types = GetDlgItem(dialog, kFileTypeList);
+    SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(type), 0);
+    // What a pick with the mouse tells the dialog.
+    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK}) {
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeList, code),
+                   reinterpret_cast<LPARAM>(types));
+    }
+    ChooseFile(path)(dialog, notes);
+  };
+}
+
+TEST_F(Editor, SaveAsAGimpGradientWritesOneWithItsExtension) {
+  host_.Update(3, 0);
+  Lua("Velumbra.SetGradationData(3, {{value = 0xFF0000, point = 0}, {value = 0x0000FF, point = "
+      "100}}, {{value = 100, point = 0}, {value = 40, point = 100}})");
+  const std::string base = TempFolder() + "as_gimp";
+  for (const char* extension : {"", ".ggr", ".grd", ".grd.ggr"}) {
+    DeleteFileA((base + extension).c_str());
+  }
+  DialogDriver driver({ChooseFileOfType(1, base)});
+  EXPECT_EQ(Command(kSaveButtonCommand), 1);
+  EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
+  const ImportResult back = ImportGradientFile((base + ".ggr").c_str());
+  ASSERT_TRUE(back.ok()) << back.error;
+  EXPECT_EQ(back.format, GradientFormat::Ggr);
+  ASSERT_EQ(back.gradients.size(), 1u);
+  EXPECT_EQ(back.gradients[0].name, "Velumbra 3");
+  for (const char* extension : {"", ".grd", ".grd.ggr"}) {
+    EXPECT_EQ(GetFileAttributesA((base + extension).c_str()), INVALID_FILE_ATTRIBUTES) << extension;
+  }
 }
 
 // Presses, drags, releases and typed positions at random, with the panel's

@@ -3,8 +3,6 @@
 // the one bank as they do in the real host.
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "drop_handle.h"
 #include "filter/canvas_raster.h"
 #include "filter/control_ids.h"
 #include "filter_harness.h"
@@ -158,21 +157,6 @@ TEST_F(FilterFace, HostResetMessageRestoresEveryEntry) {
   EXPECT_EQ(host_.Send(WM_USER + 101), 0);
   EXPECT_EQ(Describe(2), "2/2 000000@0 FFFFFF@100");
   EXPECT_EQ(Describe(49), "2/2 000000@0 FFFFFF@100");
-}
-
-// A drop handle as the shell builds one: DROPFILES followed by the
-// NUL-separated names and a final NUL.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-  std::string names;
-  for (const std::string& p : paths) names += p + '\0';
-  names += '\0';
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = FALSE;
-  memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
-  GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
 }
 
 std::string TempPath(const char* name) {

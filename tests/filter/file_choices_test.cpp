@@ -1,0 +1,116 @@
+#include "filter/file_choices.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cp932_decode.h"
+#include "filter/ui_strings.h"
+
+namespace {
+
+ImportResult Problem(ImportProblem problem, GradientFormat format, std::string error) {
+  ImportResult result;
+  result.problem = problem;
+  result.format = format;
+  result.error = std::move(error);
+  return result;
+}
+
+TEST(FileChoices, LoadFailureNamesTheCauseOnASecondLine) {
+  const std::string brokenGgr = "GIMP Gradient\nName: x\n1\n0 0.5 1 bad\n";
+  const ImportResult ggr = ImportGradients(brokenGgr);
+  ASSERT_EQ(ggr.problem, ImportProblem::Invalid);
+  const struct {
+    ImportResult result;
+    std::string cause;
+  } cases[] = {
+      {ggr, "GIMP グラデーションの内容を読み取れません (" + ggr.error + ")"},
+      {ImportGradients("<svg xmlns='http://www.w3.org/2000/svg'/>"),
+       "SVG グラデーションの内容を読み取れません (SVG: no <linearGradient> or "
+       "<radialGradient>)"},
+      {ImportGradients("not a gradient at all"), "対応している形式のファイルではありません"},
+      {ImportGradients(std::string(kMaxInterchangeBytes + 1, ' ')),
+       "ファイルが大きすぎます (16 MiB まで)"},
+      {ImportGradientFile("/no/such/folder/x.ggr"), "ファイルを開けないか、読み取れません"},
+      {Problem(ImportProblem::OutOfMemory, GradientFormat::Unknown, "x"), "メモリが足りません"},
+      // The reader's detail may quote the file: only ASCII passes into code page 932.
+      {Problem(ImportProblem::Invalid, GradientFormat::Css, "CSS gradient: caf\xC3\xA9 au lait\n"),
+       "CSS グラデーションの内容を読み取れません (CSS gradient: caf?? au lait?)"},
+      {Problem(ImportProblem::Invalid, GradientFormat::Grd8, ""),
+       "8BGR グラデーションの内容を読み取れません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.result.error);
+    EXPECT_EQ(FromCp932(LoadFailureMessage(c.result)),
+              "グラデーションファイルの読み込みに失敗しました\r\n" + c.cause);
+  }
+}
+
+TEST(FileChoices, ChooserLabelsAreOneLineEachAndNeverEmpty) {
+  std::vector<ImportedGradient> gradients(4);
+  gradients[0].name = "\xCE\xA9mega";  // Ωmega stays UTF-8
+  gradients[2].name = "a\tb\r\nc";
+  gradients[3].name = "  ";
+  EXPECT_EQ(ChooserLabels(gradients),
+            (std::vector<std::string>{"\xCE\xA9mega", "#2", "a b  c", "#4"}));
+}
+
+TEST(FileChoices, SaveTypeDecidesFormatAndMissingExtension) {
+  const struct {
+    const char* typed;
+    unsigned long filterIndex;
+    const char* path;
+    ExportFormat format;
+    bool added;
+  } cases[] = {
+      // The first entry: the dialog adds "grd" itself, as it always did.
+      {"C:\\a\\b", 1, "C:\\a\\b", ExportFormat::VelumbraRecord, false},
+      {"C:\\a\\b.svg", 1, "C:\\a\\b.svg", ExportFormat::VelumbraRecord, false},
+      {"C:\\a\\b.ggr", 2, "C:\\a\\b.ggr", ExportFormat::Ggr, false},
+      {"C:\\a\\b.GGR", 2, "C:\\a\\b.GGR", ExportFormat::Ggr, false},
+      {"C:\\a\\b", 2, "C:\\a\\b.ggr", ExportFormat::Ggr, true},
+      {"C:\\a\\b.grd", 3, "C:\\a\\b.grd.svg", ExportFormat::Svg, true},
+      {"C:\\v1.2\\b", 4, "C:\\v1.2\\b.css", ExportFormat::Css, true},
+      {"C:\\a\\b.txt", 4, "C:\\a\\b.txt", ExportFormat::Css, false},
+      // "*.*" goes by what was typed.
+      {"C:\\a\\b.svg", 5, "C:\\a\\b.svg", ExportFormat::Svg, false},
+      {"C:\\a\\b.xyz", 5, "C:\\a\\b.xyz", ExportFormat::VelumbraRecord, false},
+      // No entry of the list (a custom filter has 0): as the first.
+      {"C:\\a\\b", 0, "C:\\a\\b", ExportFormat::VelumbraRecord, false},
+      {"C:\\a\\b", 9, "C:\\a\\b", ExportFormat::VelumbraRecord, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.filterIndex));
+    const SaveTarget target = SaveTargetFor(c.typed, c.filterIndex);
+    EXPECT_EQ(target.path, c.path);
+    EXPECT_EQ(target.format, c.format);
+    EXPECT_EQ(target.extensionAdded, c.added);
+  }
+}
+
+// The format of each save entry is the one its pattern's files are read as,
+// so the dialog's list and the writer cannot drift apart.
+TEST(FileChoices, SaveEntriesWriteWhatTheirPatternsName) {
+  const char* piece = ui_strings::kSaveFileFilter;
+  for (unsigned long index = 1; *piece != '\0'; ++index) {
+    const std::string label = piece;
+    piece += label.size() + 1;
+    const std::string pattern = piece;
+    piece += pattern.size() + 1;
+    SCOPED_TRACE(pattern);
+    const std::string file = "x" + pattern.substr(1);
+    const std::optional<ExportFormat> named = ExportFormatForPath(file);
+    if (pattern == "*.*") {
+      EXPECT_EQ(SaveTargetFor(file, index).format, ExportFormat::VelumbraRecord);
+      EXPECT_EQ(SaveTargetFor("x.css", index).format, ExportFormat::Css);
+    } else {
+      ASSERT_TRUE(named.has_value());
+      EXPECT_EQ(SaveTargetFor(file, index).format, *named);
+      EXPECT_EQ(SaveTargetFor("x", index).path, index == 1 ? "x" : file);
+    }
+  }
+}
+
+}  // namespace
