@@ -266,7 +266,8 @@ std::string WriteGgr(const std::vector<LinearStop>& stops, std::string_view name
     knots.push_back(Knot{1.0, last, last});
   }
 
-  std::string safeName(name);
+  // The reader takes only a UTF-8 name on one line, whatever the caller's was.
+  std::string safeName = ValidUtf8(name);
   std::replace_if(
       safeName.begin(), safeName.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   std::string text =

@@ -90,7 +90,9 @@ void CheckExports(const ImportedGradient& imported) {
     FUZZ_CHECK(back.ok());
     FUZZ_CHECK(back.format == format.readBack);
     FUZZ_CHECK(back.gradients.size() == 1);
-    if (format.as == ExportFormat::VelumbraRecord) {
+    // A record holds its stops exactly; those at NaN, which has no order,
+    // may sort back elsewhere.
+    if (format.as == ExportFormat::VelumbraRecord && !HasNanPosition(imported.gradation)) {
       FUZZ_CHECK(Written(back.gradients[0].gradation) == Written(imported.gradation));
     }
   }

@@ -234,6 +234,7 @@ TEST(GgrFormat, WritesAnyStopListAsWholeSegments) {
     SourceColor expected;
   } rows[] = {
       {{}, "empty", 0.5, {0, 0, 0, 1}},
+      {{}, "code page 932 \x82\xA0", 0.5, {0, 0, 0, 1}},
       {{{0.3, {1, 0, 0, 0.5}}}, "one stop", 0.9, {1, 0, 0, 0.5}},
       {{{0.2, {1, 1, 1, 1}}, {0.6, {0, 0, 0, 1}}}, "inside", 0.1, {1, 1, 1, 1}},
       {{{0.2, {1, 1, 1, 1}}, {0.6, {0, 0, 0, 1}}}, "inside", 0.3, {0.75, 0.75, 0.75, 1}},
