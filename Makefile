@@ -9,7 +9,8 @@
 .PHONY: test bootstrap build native win32 win64 fuzz-build fuzz format clean bench run
 
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8
+FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
+  import_gradients
 WINDOWS_PRESET ?=
 export WINDOWS_PRESET
 BUILD_WIN64 = cmake --preset win64 -DVELUMBRA_BENCHMARKS=OFF >/dev/null && cmake --build --preset win64

@@ -8,6 +8,7 @@
 #include "interchange/css_color.h"
 #include "interchange/css_syntax.h"
 #include "interchange/stop_ramp.h"
+#include "interchange/utf8_text.h"
 
 namespace {
 
@@ -394,7 +395,8 @@ ReadResult ReadCssGradients(std::string_view text) {
     ++i;
 
     SourceGradient gradient;
-    gradient.name = CustomPropertyBefore(clean, start);
+    // Names are UTF-8, whatever bytes the text holds.
+    gradient.name = ValidUtf8(CustomPropertyBefore(clean, start));
     if (gradient.name.empty())
       gradient.name = "gradient " + std::to_string(result.gradients.size() + 1);
     Parsed parsed = ReadStopList(inside);

@@ -16,11 +16,19 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
-// GIMP reads the first line whole, so nothing may follow the words on it.
+bool IsGgrBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+// GIMP reads the first line whole, so nothing but blanks may follow the
+// words on it. The reader also takes a byte order mark and blanks before
+// them, which text editors may add; whatever it loads must be recognised
+// here, or the import calls a readable file unknown.
 bool IsGgr(std::string_view bytes) {
-  constexpr std::string_view kFirstLine = "GIMP Gradient";
-  if (!StartsWith(bytes, kFirstLine)) return false;
-  const std::string_view rest = bytes.substr(kFirstLine.size());
+  constexpr std::string_view kWords = "GIMP Gradient";
+  if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  while (!bytes.empty() && IsGgrBlank(bytes.front())) bytes.remove_prefix(1);
+  if (!StartsWith(bytes, kWords)) return false;
+  std::string_view rest = bytes.substr(kWords.size());
+  while (!rest.empty() && rest[0] != '\r' && IsGgrBlank(rest[0])) rest.remove_prefix(1);
   return rest.empty() || rest[0] == '\n' || rest[0] == '\r';
 }
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "interchange/ggr_segments.h"
+#include "interchange/utf8_text.h"
 
 namespace {
 
@@ -58,34 +59,6 @@ bool ParseNumber(std::string_view text, double* value) {
 bool ParseInteger(std::string_view text, int* value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
   return error == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-bool ValidUtf8(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    size_t length = 1;
-    uint32_t code = byte;
-    if (byte >= 0xF0 && byte <= 0xF4) {
-      length = 4, code = byte & 0x07u;
-    } else if (byte >= 0xE0) {
-      length = 3, code = byte & 0x0Fu;
-    } else if (byte >= 0xC2 && byte <= 0xDF) {
-      length = 2, code = byte & 0x1Fu;
-    } else if (byte >= 0x80) {
-      return false;
-    }
-    if (length > text.size() - i) return false;
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0u) != 0x80u) return false;
-      code = code << 6 | (next & 0x3Fu);
-    }
-    const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += length;
-  }
-  return true;
 }
 
 // A segment endpoint that follows GIMP's foreground or background colour:
@@ -211,7 +184,7 @@ ReadResult ReadGgr(std::string_view bytes) {
   size_t next = 1;
   if (next < lines.size() && lines[next].substr(0, 5) == "Name:") {
     const std::string_view name = Trim(lines[next].substr(5));
-    if (!ValidUtf8(name)) return ReadFailure(kFormat, "line 2: the name is not UTF-8");
+    if (!IsValidUtf8(name)) return ReadFailure(kFormat, "line 2: the name is not UTF-8");
     gradient.name = std::string(name);
     ++next;
   }
@@ -293,7 +266,8 @@ std::string WriteGgr(const std::vector<LinearStop>& stops, std::string_view name
     knots.push_back(Knot{1.0, last, last});
   }
 
-  std::string safeName(name);
+  // The reader takes only a UTF-8 name on one line, whatever the caller's was.
+  std::string safeName = ValidUtf8(name);
   std::replace_if(
       safeName.begin(), safeName.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   std::string text =

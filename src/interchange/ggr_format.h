@@ -13,5 +13,6 @@
 ReadResult ReadGgr(std::string_view bytes);
 
 // Straight-blended stops as linear RGB segments, readable by GIMP; line
-// breaks in the name become spaces. No stops make one opaque black segment.
+// breaks in the name become spaces, bytes that are not UTF-8 U+FFFD. No
+// stops make one opaque black segment.
 std::string WriteGgr(const std::vector<LinearStop>& stops, std::string_view name);

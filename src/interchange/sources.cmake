@@ -16,4 +16,5 @@ set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/linear_export.cpp
   interchange/stop_ramp.cpp
   interchange/svg_format.cpp
+  interchange/utf8_text.cpp
 )

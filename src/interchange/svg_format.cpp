@@ -12,6 +12,7 @@
 #include "interchange/css_color.h"
 #include "interchange/css_syntax.h"
 #include "interchange/stop_ramp.h"
+#include "interchange/utf8_text.h"
 
 namespace {
 
@@ -180,7 +181,8 @@ std::vector<Element> GradientElements(const pugi::xml_document& document) {
       if (local == "linearGradient" || local == "radialGradient") {
         Element element;
         element.node = node;
-        element.name = node.attribute("id").value();
+        // Names are UTF-8, whatever bytes a malformed file holds.
+        element.name = ValidUtf8(node.attribute("id").value());
         if (element.name.empty()) element.name = "gradient " + std::to_string(elements.size() + 1);
         if (local == "radialGradient") {
           element.notes.push_back("SVG radial gradient read from its focal point outwards");

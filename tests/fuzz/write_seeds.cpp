@@ -1,10 +1,17 @@
 // Writes the fuzz targets' seed inputs with the library's own writers and the
 // tests' 8BGR writer: write_seeds <folder> fills <folder>/read_gradation_bytes,
-// <folder>/load_project_data and <folder>/read_grd8.
+// <folder>/load_project_data, <folder>/read_grd8, <folder>/read_ggr,
+// <folder>/read_css and <folder>/read_svg, and puts every gradient file also
+// into <folder>/import_gradients.
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "interchange/css_format.h"
+#include "interchange/ggr_format.h"
+#include "interchange/gradient_files.h"
+#include "interchange/svg_format.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
 #include "persist/project_block.h"
@@ -17,6 +24,18 @@ bool Put(const std::string& path, const std::vector<uint8_t>& bytes) {
   if (file == nullptr) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && written;
+}
+
+bool Put(const std::string& path, const std::string& text) {
+  return Put(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+// A gradient file: into its reader's folder and the import facade's.
+template <typename Bytes>
+bool PutFile(const std::string& root, const std::string& reader, const std::string& name,
+             const Bytes& bytes) {
+  return Put(root + "/" + reader + "/" + name, bytes) &&
+         Put(root + "/import_gradients/" + reader + "-" + name, bytes);
 }
 
 std::vector<uint8_t> Record(const GradationData& gradation) {
@@ -44,6 +63,40 @@ GradationData Unsorted() {
     gradation.alphaStops.push_back(AlphaStop{0, positions[5 - i], true, 50.0f * i});
   }
   return gradation;
+}
+
+// A jump in colour and a dip in opacity, in the editor's order.
+GradationData Edged() {
+  GradationData gradation;
+  AddColorStop(gradation, 0.0f, Rgb{0, 0, 0});
+  AddColorStop(gradation, 50.0f, Rgb{255, 0, 0});
+  AddColorStop(gradation, 50.0f, Rgb{0, 0, 255});
+  AddColorStop(gradation, 100.0f, Rgb{255, 255, 255});
+  AddAlphaStop(gradation, 0.0f, 100.0f);
+  AddAlphaStop(gradation, 60.0f, 20.0f);
+  AddAlphaStop(gradation, 100.0f, 100.0f);
+  return gradation;
+}
+
+// Stop lists for the text writers: plain, a hard edge with translucency,
+// channels between 8-bit values, a single stop, and none.
+std::vector<std::vector<LinearStop>> StopLists() {
+  const SourceColor black{0, 0, 0, 1}, white{1, 1, 1, 1};
+  std::vector<LinearStop> rainbow;
+  for (int i = 0; i <= 6; ++i) {
+    const double x = i / 6.0;
+    rainbow.push_back(LinearStop{x, SourceColor{1 - x, x * x, 0.123456789 * i, 0.5 + x / 2}});
+  }
+  return {
+      {{0.0, black}, {1.0, white}},
+      {{0.0, SourceColor{1, 0, 0, 1}},
+       {0.4, SourceColor{0, 0, 1, 0.5}},
+       {0.4, SourceColor{0, 1, 0, 1}},
+       {1.0, SourceColor{1, 1, 1, 0}}},
+      rainbow,
+      {{0.3, SourceColor{0.2, 0.4, 0.6, 0.8}}},
+      {},
+  };
 }
 
 }  // namespace
@@ -96,9 +149,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: write_seeds <folder>\n");
     return 2;
   }
-  const std::string records = std::string(argv[1]) + "/read_gradation_bytes/";
-  const std::string blocks = std::string(argv[1]) + "/load_project_data/";
-  const std::string packs = std::string(argv[1]) + "/read_grd8/";
+  const std::string root = argv[1];
 
   GradationData standard;
   SetDefaultGradation(standard);
@@ -110,14 +161,36 @@ int main(int argc, char** argv) {
   bank[2] = GradationData{};
   bank[3] = colorOnly;
 
-  bool ok = Put(records + "default.grd", Record(standard)) &&
-            Put(records + "empty.grd", Record(GradationData{})) &&
-            Put(records + "color-only.grd", Record(colorOnly)) &&
-            Put(records + "unsorted.grd", Record(Unsorted()));
+  const std::string records = "read_gradation_bytes";
+  bool ok = PutFile(root, records, "default.grd", Record(standard)) &&
+            PutFile(root, records, "empty.grd", Record(GradationData{})) &&
+            PutFile(root, records, "color-only.grd", Record(colorOnly)) &&
+            PutFile(root, records, "unsorted.grd", Record(Unsorted()));
+  const std::string blocks = root + "/load_project_data/";
   ok = ok && Put(blocks + "bank.bin", Block(bank, 50)) &&
        Put(blocks + "count-3.bin", Block(bank, 3)) && Put(blocks + "count-60.bin", Block(bank, 60));
-  ok = ok && Put(packs + "every-color.grd", grd8::EveryColorPack()) &&
-       Put(packs + "plain.grd", grd8::PlainPack());
+  ok = ok && PutFile(root, "read_grd8", "every-color.grd", grd8::EveryColorPack()) &&
+       PutFile(root, "read_grd8", "plain.grd", grd8::PlainPack());
+
+  const std::vector<std::vector<LinearStop>> lists = StopLists();
+  for (size_t i = 0; i < lists.size(); ++i) {
+    const std::string name = "written-" + std::to_string(i);
+    ok = ok && PutFile(root, "read_ggr", name + ".ggr", WriteGgr(lists[i], name)) &&
+         PutFile(root, "read_css", name + ".css", WriteCssGradient(lists[i])) &&
+         PutFile(root, "read_svg", name + ".svg", WriteSvgGradient(lists[i], name));
+  }
+  // The editor's own gradations as its export writes them.
+  const std::pair<std::string, GradationData> exported[] = {{"default", standard},
+                                                            {"edged", Edged()}};
+  for (const auto& [name, gradation] : exported) {
+    ok = ok &&
+         PutFile(root, "read_ggr", name + ".ggr",
+                 ExportGradation(gradation, ExportFormat::Ggr, name)) &&
+         PutFile(root, "read_css", name + ".css",
+                 ExportGradation(gradation, ExportFormat::Css, name)) &&
+         PutFile(root, "read_svg", name + ".svg",
+                 ExportGradation(gradation, ExportFormat::Svg, name));
+  }
   if (!ok) std::fprintf(stderr, "write_seeds: cannot write into %s\n", argv[1]);
   return ok ? 0 : 1;
 }

@@ -45,6 +45,10 @@ TEST(FormatDetection, TellsFormatsApartByContent) {
       {"ggr with CRLF", "GIMP Gradient\r\nName: Sky\r\n", GradientFormat::Ggr},
       {"ggr, first line only", "GIMP Gradient", GradientFormat::Ggr},
       {"ggr-like first line", "GIMP Gradients\n", GradientFormat::Unknown},
+      // The reader skips a byte order mark and blanks around the words.
+      {"ggr after a BOM, blanks around the words", "\xEF\xBB\xBF GIMP Gradient\t\r\n1\n",
+       GradientFormat::Ggr},
+      {"ggr words and more", "GIMP Gradient 2\n", GradientFormat::Unknown},
       {"svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"></svg>", GradientFormat::Svg},
       {"svg after BOM, declaration, comment and doctype",
        "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- <html> -->\n"

@@ -150,6 +150,7 @@ TEST(GgrFormat, RefusesBadInputWholly) {
       {"GIMP Gradient\n1\n0 0.5 1 0 0 0 1 1 1 1 1 0 3\n", "line 3: unknown colouring"},
       {"GIMP Gradient\n1\n0 0.5 1 0 0 0 1 1 1 1 1 0 0 5 0\n", "unknown endpoint colour kind"},
       {"GIMP Gradient\nName: \xC3\x28\n1\n" + segment, "line 2: the name is not UTF-8"},
+      {"GIMP Gradient\nName: \xF8\x80\x80\n1\n" + segment, "line 2: the name is not UTF-8"},
       {"GIMP Gradient\n1\n" + segment + std::string(kMaxInterchangeBytes, '\n'),
        "larger than 16 MiB"},
   };
@@ -233,6 +234,7 @@ TEST(GgrFormat, WritesAnyStopListAsWholeSegments) {
     SourceColor expected;
   } rows[] = {
       {{}, "empty", 0.5, {0, 0, 0, 1}},
+      {{}, "code page 932 \x82\xA0", 0.5, {0, 0, 0, 1}},
       {{{0.3, {1, 0, 0, 0.5}}}, "one stop", 0.9, {1, 0, 0, 0.5}},
       {{{0.2, {1, 1, 1, 1}}, {0.6, {0, 0, 0, 1}}}, "inside", 0.1, {1, 1, 1, 1}},
       {{{0.2, {1, 1, 1, 1}}, {0.6, {0, 0, 0, 1}}}, "inside", 0.3, {0.75, 0.75, 0.75, 1}},

@@ -57,6 +57,30 @@ TEST(GradientFiles, EveryFormatIsRecognisedAndFitted) {
   }
 }
 
+// Whatever bytes a name holds in the file, it is UTF-8 once read, so that a
+// file written with it reads back; and a GIMP file with a byte order mark
+// imports as the GIMP reader reads it.
+TEST(GradientFiles, ImportedNamesAreUtf8AndExportBack) {
+  const std::string stops = "<stop stop-color='red'/><stop offset='1' stop-color='blue'/>";
+  const struct {
+    std::string file, name;
+  } rows[] = {
+      {"<svg><linearGradient id='g\x80'>" + stops + "</linearGradient></svg>", "g\xEF\xBF\xBD"},
+      {"--g\xFF\xC3: linear-gradient(red, blue)", "--g\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"\xEF\xBB\xBFGIMP Gradient \r\nName: g\r\n1\r\n0 0.5 1 1 0 0 1 0 0 1 1 0 0\r\n", "g"},
+  };
+  for (const auto& row : rows) {
+    const ImportResult imported = ImportGradients(row.file);
+    ASSERT_TRUE(imported.ok()) << imported.error;
+    ASSERT_EQ(imported.gradients.size(), 1u);
+    EXPECT_EQ(imported.gradients[0].name, row.name);
+    const ImportResult back = ImportGradients(
+        ExportGradation(imported.gradients[0].gradation, ExportFormat::Ggr, row.name));
+    ASSERT_TRUE(back.ok()) << back.error;
+    EXPECT_EQ(back.gradients[0].name, row.name);
+  }
+}
+
 TEST(GradientFiles, ARecordLoadsExactlyAndUnknownBytesSaySo) {
   TestRandom random(5);
   const GradationData original = RandomGradation(random);

@@ -1,0 +1,141 @@
+// Any bytes, any length, through the import the editor and the command line
+// use: the format it reports is the one the detection tells; a failure loads
+// nothing and says why, naming the format; a success holds the format
+// reader's gradients, each fitted onto the editor's stops, which lie in order
+// within 0..100 and follow the source within the fit tolerance. The first
+// gradient exported in every format imports back as that format.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "interchange/css_format.h"
+#include "interchange/fit_tolerance.h"
+#include "interchange/ggr_format.h"
+#include "interchange/gradient_files.h"
+#include "interchange/grd8_format.h"
+#include "interchange/svg_format.h"
+#include "source_checks.h"
+
+namespace {
+
+ReadResult ReadAs(GradientFormat format, std::string_view bytes) {
+  switch (format) {
+    case GradientFormat::Grd8:
+      return ReadGrd8Gradients(bytes);
+    case GradientFormat::Ggr:
+      return ReadGgr(bytes);
+    case GradientFormat::Svg:
+      return ReadSvgGradients(bytes);
+    case GradientFormat::Css:
+      return ReadCssGradients(bytes);
+    default:
+      FUZZ_CHECK(false);
+      return {};
+  }
+}
+
+// How the errors of each format start.
+std::string_view ErrorPrefix(GradientFormat format) {
+  switch (format) {
+    case GradientFormat::VelumbraRecord:
+      return "Velumbra gradation: ";
+    case GradientFormat::Grd8:
+      return "8BGR gradient file: ";
+    case GradientFormat::Ggr:
+      return "GIMP gradient: ";
+    case GradientFormat::Svg:
+      return "SVG";
+    case GradientFormat::Css:
+      return "CSS";
+    default:
+      return "";
+  }
+}
+
+// A fitted track: the first and last samples always stand, besides them a
+// stop per sample at most and a pair per hard edge; in order within 0..100,
+// numbered by index.
+template <typename Stop>
+void CheckFittedStops(const std::vector<Stop>& stops, size_t reported, size_t edges) {
+  FUZZ_CHECK(stops.size() == reported);
+  FUZZ_CHECK(stops.size() >= 2 && stops.size() <= kFitSampleCount + 2 * edges);
+  FUZZ_CHECK(stops.front().position == 0.0f && stops.back().position == 100.0f);
+  for (size_t i = 0; i < stops.size(); ++i) {
+    FUZZ_CHECK(stops[i].active && stops[i].serial == static_cast<int32_t>(i));
+    FUZZ_CHECK(stops[i].position >= 0.0f && stops[i].position <= 100.0f);
+    FUZZ_CHECK(i == 0 || stops[i - 1].position <= stops[i].position);
+  }
+}
+
+// FUZZ_CHECK, with the library's own words on what went wrong.
+void CheckNoProblem(const std::string& problem, const char* where) {
+  if (problem.empty()) return;
+  std::fprintf(stderr, "%s: %s\n", where, problem.c_str());
+  FUZZ_CHECK(problem.empty());
+}
+
+void CheckExports(const ImportedGradient& imported) {
+  const struct {
+    ExportFormat as;
+    GradientFormat readBack;
+  } formats[] = {{ExportFormat::VelumbraRecord, GradientFormat::VelumbraRecord},
+                 {ExportFormat::Ggr, GradientFormat::Ggr},
+                 {ExportFormat::Svg, GradientFormat::Svg},
+                 {ExportFormat::Css, GradientFormat::Css}};
+  for (const auto& format : formats) {
+    const std::string bytes = ExportGradation(imported.gradation, format.as, imported.name);
+    const ImportResult back = ImportGradients(bytes);
+    CheckNoProblem(back.error, ExportFormatName(format.as));
+    FUZZ_CHECK(back.ok());
+    FUZZ_CHECK(back.format == format.readBack);
+    FUZZ_CHECK(back.gradients.size() == 1);
+    // A record holds its stops exactly; those at NaN, which has no order,
+    // may sort back elsewhere.
+    if (format.as == ExportFormat::VelumbraRecord && !HasNanPosition(imported.gradation)) {
+      FUZZ_CHECK(Written(back.gradients[0].gradation) == Written(imported.gradation));
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const ImportResult result = ImportGradients(bytes);
+  const GradientFormat format = DetectGradientFormat(bytes);
+  FUZZ_CHECK(result.format == format);
+  if (!result.ok()) {
+    FUZZ_CHECK(result.gradients.empty());
+    FUZZ_CHECK((result.problem == ImportProblem::UnknownFormat) ==
+               (format == GradientFormat::Unknown));
+    FUZZ_CHECK(result.problem == ImportProblem::UnknownFormat ||
+               result.problem == ImportProblem::Invalid);
+    if (result.problem == ImportProblem::Invalid) {
+      FUZZ_CHECK(result.error.compare(0, ErrorPrefix(format).size(), ErrorPrefix(format)) == 0);
+    }
+    FUZZ_CHECK(!result.error.empty());
+    return 0;
+  }
+  FUZZ_CHECK(!result.gradients.empty());
+  if (format == GradientFormat::VelumbraRecord) {
+    FUZZ_CHECK(result.gradients.size() == 1);
+    CheckReadGradation(result.gradients[0].gradation);
+    CheckExports(result.gradients[0]);
+    return 0;
+  }
+  const ReadResult read = ReadAs(format, bytes);
+  FUZZ_CHECK(read.ok() && read.gradients.size() == result.gradients.size());
+  for (size_t i = 0; i < read.gradients.size(); ++i) {
+    const SourceGradient& source = read.gradients[i];
+    const ImportedGradient& imported = result.gradients[i];
+    FUZZ_CHECK(imported.name == source.name && imported.report.notes == source.notes);
+    CheckFittedStops(imported.gradation.colorStops, imported.report.colorStopCount,
+                     source.hardEdges.size());
+    CheckFittedStops(imported.gradation.alphaStops, imported.report.opacityStopCount,
+                     source.hardEdges.size());
+    CheckNoProblem(FindFitMismatch(imported.gradation, source), "fitting");
+  }
+  CheckExports(result.gradients[0]);
+  return 0;
+}
