@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <sstream>
@@ -944,6 +945,55 @@ TEST_F(Editor, CopyAndPasteCarryTheExactRecordOrCssText) {
   host_.Send(WM_KEYDOWN, 'Z', 1);
   HoldKeys(false, false);
   EXPECT_EQ(Describe(7), Describe(50));  // both untouched defaults
+  EmptyTheClipboard(host_.window());
+}
+
+// The second process of the clipboard round trip: pastes into ID 1 and
+// writes what it got where the first process said. Skipped on its own.
+TEST_F(Editor, PasteInASecondProcess) {
+  const char* out = std::getenv("VELUMBRA_PASTED_RECORD");
+  if (out == nullptr) GTEST_SKIP() << "run by CopyReachesASecondProcess";
+  ASSERT_EQ(host_.Send(WM_COMMAND, kMenuPasteCommand, 0), 1);
+  const std::vector<uint8_t> bytes = Bytes(1);
+  FILE* file = std::fopen(out, "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+TEST_F(Editor, CopyReachesASecondProcess) {
+  Press(120, 84);
+  Release(120, 84);
+  Press(300, 128);
+  Release(300, 128);
+  HoldKeys(true, false);
+  host_.Send(WM_KEYDOWN, 'C', 1);
+  HoldKeys(false, false);
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  char out[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, out);
+  std::strcat(out, "velumbra_pasted.grd");
+  DeleteFileA(out);
+  SetEnvironmentVariableA("VELUMBRA_PASTED_RECORD", out);
+  std::string command = std::string("\"") + self + "\" --gtest_filter=Editor.PasteInASecondProcess";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &child));
+  SetEnvironmentVariableA("VELUMBRA_PASTED_RECORD", nullptr);
+  // The child's paste needs no message from this thread; wait, bounded.
+  const DWORD waited = WaitForSingleObject(child.hProcess, 120000);
+  if (waited != WAIT_OBJECT_0) TerminateProcess(child.hProcess, 1);
+  DWORD code = 1;
+  GetExitCodeProcess(child.hProcess, &code);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+  ASSERT_EQ(waited, WAIT_OBJECT_0);
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(ReadFileBytes(out), Bytes(1));
+  DeleteFileA(out);
   EmptyTheClipboard(host_.window());
 }
 
