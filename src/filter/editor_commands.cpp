@@ -34,9 +34,35 @@ CanvasEffects ShowStep(CanvasEditing& editing, const GradationData* step) {
   return ShowEdited(editing);
 }
 
-// Whole-gradation edits renumber the lists: a selection by serial would name
-// another stop afterwards, so none is kept.
-CanvasEffects ShowRenumbered(CanvasEditing& editing) {
+// Where a whole-track edit puts the stop at each index.
+enum class IndexMap : uint8_t { Same, Mirrored };
+
+// Whole-track edits keep the lists' order (or mirror it) but may renumber
+// them: a selection follows its stop to its place in the new list.
+template <typename Stop>
+void FollowStop(StopSelection& selection, const std::vector<Stop>& before,
+                const std::vector<Stop>& after, IndexMap map) {
+  if (!selection.valid) return;
+  size_t index = before.size();
+  for (size_t i = 0; i < before.size(); ++i) {
+    if (before[i].serial == selection.serial) index = i;
+  }
+  if (index == before.size() || before.size() != after.size()) {
+    selection = StopSelection{};
+    return;
+  }
+  selection.serial = after[map == IndexMap::Same ? index : after.size() - 1 - index].serial;
+}
+
+CanvasEffects ShowRenumbered(CanvasEditing& editing, const GradationData& before, IndexMap map) {
+  const GradationData& after = *ShownGradation(editing);
+  FollowStop(editing.selectedColor, before.colorStops, after.colorStops, map);
+  FollowStop(editing.selectedAlpha, before.alphaStops, after.alphaStops, map);
+  return ShowEdited(editing);
+}
+
+// A gradation put in place of the shown one keeps no selection.
+CanvasEffects ShowReplaced(CanvasEditing& editing) {
   CanvasEffects effects = ShowEdited(editing);
   if (editing.selectedColor.valid) effects.colorRow = RowChange::kDisable;
   if (editing.selectedAlpha.valid) effects.opacityRow = RowChange::kDisable;
@@ -124,7 +150,7 @@ CanvasEffects ReverseShown(CanvasEditing& editing, EditHistories& histories) {
   const GradationData before = shown;
   ReverseGradation(shown);
   RecordShownEdit(editing, histories, before, EditKind::Reverse);
-  return ShowRenumbered(editing);
+  return ShowRenumbered(editing, before, IndexMap::Mirrored);
 }
 
 CanvasEffects DistributeShown(CanvasEditing& editing, EditHistories& histories,
@@ -135,7 +161,7 @@ CanvasEffects DistributeShown(CanvasEditing& editing, EditHistories& histories,
   if (tracks != TrackChoice::Alpha) DistributeStops(shown, StopTrack::Color);
   if (tracks != TrackChoice::Color) DistributeStops(shown, StopTrack::Alpha);
   RecordShownEdit(editing, histories, before, EditKind::Distribute);
-  return ShowRenumbered(editing);
+  return ShowRenumbered(editing, before, IndexMap::Same);
 }
 
 CanvasEffects DeleteSelectedStop(CanvasEditing& editing, EditHistories& histories) {
@@ -191,5 +217,5 @@ CanvasEffects ReplaceShown(CanvasEditing& editing, EditHistories& histories,
   const GradationData before = shown;
   shown = replacement;
   RecordShownEdit(editing, histories, before, kind);
-  return ShowRenumbered(editing);
+  return ShowReplaced(editing);
 }

@@ -157,4 +157,23 @@ TEST(EditorCommands, APressWithItsDragIsOneStepAndNothingActsDuringADrag) {
   EXPECT_TRUE(e.gradation.colorStops[1].active);
 }
 
+TEST(EditorCommands, TheSelectionFollowsItsStopThroughWholeTrackEdits) {
+  Editor e;
+  e.Click(StopToX(kWidth, 70.0f), kAlphaRow);
+  e.Click(StopToX(kWidth, 20.0f), kColorRow);
+  NudgeSelectedStop(e.editing, e.histories, 90.0f);  // past 100: the list re-sorts
+  ReverseShown(e.editing, e.histories);
+  ASSERT_NE(SelectedColorStop(e.editing), nullptr);
+  EXPECT_EQ(SelectedColorStop(e.editing)->position, 0.0f);
+  EXPECT_EQ(SelectedColorStop(e.editing)->red, 10);
+  DistributeShown(e.editing, e.histories, TrackChoice::Alpha);
+  ASSERT_NE(SelectedAlphaStop(e.editing), nullptr);
+  EXPECT_EQ(SelectedAlphaStop(e.editing)->position, 50.0f);
+  EXPECT_EQ(SelectedColorStop(e.editing)->red, 10);
+  const CanvasEffects reset = ResetShown(e.editing, e.histories);
+  EXPECT_EQ(reset.colorRow, RowChange::kDisable);
+  EXPECT_EQ(reset.opacityRow, RowChange::kDisable);
+  EXPECT_EQ(SelectedColorStop(e.editing), nullptr);
+}
+
 }  // namespace
