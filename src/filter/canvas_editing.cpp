@@ -24,6 +24,7 @@ CanvasEffects StartDrag(CanvasEditing& editing, StopTrack track, int32_t serial)
   const bool color = track == StopTrack::Color;
   (color ? editing.selectedColor : editing.selectedAlpha) = StopSelection{true, serial};
   editing.dragMode = color ? kDragColor : kDragAlpha;
+  editing.clickedTrack = track;
   editing.insideBand = true;
   CanvasEffects effects;
   effects.colorRow = color ? RowChange::kEnable : RowChange::kDisable;

@@ -31,6 +31,8 @@ struct CanvasEditing {
   // every press: a drag that ended off the track must not keep the next drag
   // from repainting when its stop leaves the track.
   bool insideBand = true;
+  // The track of the last marker pressed: what Delete and the arrow keys act on.
+  StopTrack clickedTrack = StopTrack::Color;
 };
 
 enum class RowChange : uint8_t { kKeep, kEnable, kDisable };

@@ -12,7 +12,9 @@ void ChangeRow(Panekin::PropertyGroup* group, RowChange change) {
   group->Enable(change == RowChange::kEnable);
 }
 
-int32_t Apply(HWND window, const CanvasEffects& effects) {
+}  // namespace
+
+int32_t ApplyCanvasEffects(HWND window, const CanvasEffects& effects) {
   EditorState& editor = Editor();
   if (effects.releaseCapture && GetCapture() == window) ReleaseCapture();
   if (effects.invalidate) InvalidateCanvas(window);
@@ -25,18 +27,28 @@ int32_t Apply(HWND window, const CanvasEffects& effects) {
   return effects.result;
 }
 
-}  // namespace
-
 int32_t HandleButtonDown(HWND window, int32_t x, int32_t y) {
-  return Apply(window, PressOnCanvas(Editor().canvas, x, y));
+  EditorState& editor = Editor();
+  // The keys act on the canvas once it was pressed.
+  SetFocus(window);
+  BeginGesture(editor.canvas, editor.gesture);
+  return ApplyCanvasEffects(window, PressOnCanvas(editor.canvas, x, y));
 }
 
 int32_t HandleMouseMove(HWND window, int32_t x, int32_t y) {
-  return Apply(window, MoveOnCanvas(Editor().canvas, x, y));
+  return ApplyCanvasEffects(window, MoveOnCanvas(Editor().canvas, x, y));
 }
 
 int32_t HandleButtonUp(HWND window, int32_t /*x*/) {
-  const int32_t result = Apply(window, ReleaseOnCanvas(Editor().canvas));
+  EditorState& editor = Editor();
+  const bool dragging = editor.canvas.dragMode != kNoDrag;
+  const CanvasEffects effects = ReleaseOnCanvas(editor.canvas);
+  if (dragging) {
+    EndGesture(editor.canvas, editor.histories, editor.gesture);
+  } else {
+    editor.gesture.open = false;
+  }
+  const int32_t result = ApplyCanvasEffects(window, effects);
   // A drag ended early (its gradation replaced meanwhile) must not keep the mouse.
   if (GetCapture() == window) ReleaseCapture();
   return result;

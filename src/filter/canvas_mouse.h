@@ -7,7 +7,11 @@
 
 #include <cstdint>
 
+#include "filter/canvas_editing.h"
 #include "model/gradation.h"
+
+// Carries out an edit's effects: capture, repaint, panel rows and values.
+int32_t ApplyCanvasEffects(HWND window, const CanvasEffects& effects);
 
 int32_t HandleButtonDown(HWND window, int32_t x, int32_t y);
 int32_t HandleMouseMove(HWND window, int32_t x, int32_t y);

@@ -19,3 +19,16 @@ constexpr uint16_t kGreyBoxId = kOpacityGroupId + 3;          // shows the opaci
 // commands.
 constexpr uint16_t kLoadButtonCommand = 12004;
 constexpr uint16_t kSaveButtonCommand = 12005;
+
+// The canvas's context menu: each item's command reaches the filter window
+// as WM_COMMAND, as the keys' do not.
+constexpr uint16_t kMenuUndoCommand = 13001;      // "元に戻す"
+constexpr uint16_t kMenuRedoCommand = 13002;      // "やり直し"
+constexpr uint16_t kMenuCopyCommand = 13003;      // "コピー"
+constexpr uint16_t kMenuPasteCommand = 13004;     // "貼り付け"
+constexpr uint16_t kMenuReverseCommand = 13005;   // "左右反転"
+constexpr uint16_t kMenuDistributeColor = 13006;  // "等間隔に配置", the colour track
+constexpr uint16_t kMenuDistributeAlpha = 13007;  // the opacity track
+constexpr uint16_t kMenuDistributeBoth = 13008;   // both, for a click on the bar
+constexpr uint16_t kMenuDeleteCommand = 13009;    // "選択中の分岐点を削除"
+constexpr uint16_t kMenuResetCommand = 13010;     // "初期化"

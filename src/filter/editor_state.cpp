@@ -25,6 +25,10 @@ void InvalidateCanvas(HWND window) { InvalidateRect(window, &Editor().canvasRect
 
 void StoreLoadedGradation(int32_t index, GradationData&& loaded, BankChangeReason reason) {
   if (index < 0 || index >= kBankSize) return;
+  // The editor's own load is a step; the listener keeps the ID's history.
+  if (EditHistory* history = Editor().histories.ForId(index + 1)) {
+    history->Record(GradationBank[index], loaded, EditKind::Load);
+  }
   GradationBank[index] = std::move(loaded);
   NotifyBankReplaced({index + 1, 1, reason});
 }

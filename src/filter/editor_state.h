@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "filter/canvas_editing.h"
+#include "filter/edit_history.h"
+#include "filter/editor_commands.h"
 #include "model/banks.h"
 #include "model/gradation.h"
 
@@ -25,6 +27,12 @@ struct EditorState {
   // The shown gradation, the width, the drag and the selections: platform-free,
   // see canvas_editing.h.
   CanvasEditing canvas;
+  // Undo and redo for each ID; the press whose drag is under way.
+  EditHistories histories;
+  Gesture gesture;
+  // While the panel shows the selection its entries echo their values back:
+  // no typed step.
+  bool panelRefreshing = false;
   // The panel's objects, from InitFilter to ExitFilter; their windows belong
   // to the filter window.
   std::unique_ptr<ColorTextbox> colorTextbox;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "filter/canvas_commands.h"
 #include "filter/canvas_layout.h"
 #include "filter/canvas_mouse.h"
 #include "filter/canvas_window.h"
@@ -18,6 +19,7 @@ namespace {
 // call; the other replacers repaint, or have the host update, themselves.
 void OnBankReplaced(const BankChange& change) {
   EditorState& editor = Editor();
+  editor.histories.ForgetReplaced(change);
   const int32_t shownId = editor.canvas.currentIndex + 1;
   if (ShownGradation(editor.canvas) == nullptr || shownId < change.firstId ||
       shownId - change.firstId >= change.count) {
@@ -55,6 +57,8 @@ int32_t __cdecl InitFilter(FilterRecord* filter) {
   editor.canvasRect = RECT{0, kCanvasTop, client.right, kCanvasBottom};
   editor.canvas.clientWidth = client.right;
   editor.canvas.dragMode = 0;
+  // The reset above came before the listener: no undo may reach past it.
+  editor.histories.ForgetReplaced({1, kBankSize, BankChangeReason::Reset});
   SetBankChangeListener(OnBankReplaced);
   const HFONT font = HostUiFont(filter);
   if (font != nullptr) CreatePropertyPanel(filter->instance, editor.window, font);
@@ -84,7 +88,12 @@ int32_t __cdecl FilterWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       HandlePaint(window);
       return 0;
     case WM_COMMAND:
+      if (RunCanvasCommand(window, LOWORD(wParam))) return 1;
       return HandlePanelCommand(filter, HIWORD(wParam), window, LOWORD(wParam));
+    case WM_KEYDOWN:
+      return HandleEditorKey(window, wParam) ? 1 : 0;
+    case WM_CONTEXTMENU:
+      return HandleCanvasContextMenu(window, lParam) ? 1 : 0;
     case WM_MOUSEMOVE:
       return HandleMouseMove(window, LowX(lParam), HighY(lParam));
     case WM_LBUTTONDOWN:

@@ -34,36 +34,67 @@ float TypedPercent(Panekin::NumberTextbox& box) {
   return static_cast<float>(value);
 }
 
+// A value typed into one field of one stop: a step, unless the panel is only
+// showing the selection again. Typing on in the same field extends the step.
+void RecordTyped(const GradationData& before, EditKind kind, StopTrack track, int32_t serial) {
+  EditorState& editor = Editor();
+  if (editor.panelRefreshing) return;
+  RecordShownEdit(editor.canvas, editor.histories, before, kind, EditTarget{track, serial});
+}
+
 void ApplyTypedColor() {
   EditorState& editor = Editor();
   ColorStop* stop = SelectedColorStop(editor.canvas);
   if (stop == nullptr) return;
+  const GradationData before = *ShownGradation(editor.canvas);
+  const int32_t serial = stop->serial;
   const Rgb color = editor.colorTextbox->GetColor(true);
   stop->red = color.red;
   stop->green = color.green;
   stop->blue = color.blue;
   editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
+  RecordTyped(before, EditKind::TypeColor, StopTrack::Color, serial);
 }
 
 void ApplyTypedPosition(Panekin::PropertyGroup& group, StopTrack track) {
   EditorState& editor = Editor();
+  const StopSelection selection =
+      track == StopTrack::Color ? editor.canvas.selectedColor : editor.canvas.selectedAlpha;
   const bool selected = track == StopTrack::Color ? SelectedColorStop(editor.canvas) != nullptr
                                                   : SelectedAlphaStop(editor.canvas) != nullptr;
   if (!selected) return;
+  const GradationData before = *ShownGradation(editor.canvas);
   const float position = TypedPercent(group.NumberBox());
   MoveSelectedStop(editor.canvas, track, position);
+  if (ShownGradation(editor.canvas) != nullptr) {
+    RecordTyped(before, EditKind::TypePosition, track, selection.serial);
+  }
 }
 
 void ApplyTypedOpacity() {
   EditorState& editor = Editor();
   if (SelectedAlphaStop(editor.canvas) == nullptr) return;
+  const GradationData before = *ShownGradation(editor.canvas);
   const float opacity = TypedPercent(*editor.opacityTextbox);
   // Looked up again: the nested command of a rewritten entry ran meanwhile.
   AlphaStop* stop = SelectedAlphaStop(editor.canvas);
   if (stop == nullptr) return;
   stop->opacity = opacity;
   editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(opacity));
+  RecordTyped(before, EditKind::TypeOpacity, StopTrack::Alpha, stop->serial);
 }
+
+// Marks the panel's own echoes, nested or not, as no typed step.
+class PanelEcho {
+ public:
+  PanelEcho() : previous_(Editor().panelRefreshing) { Editor().panelRefreshing = true; }
+  ~PanelEcho() { Editor().panelRefreshing = previous_; }
+  PanelEcho(const PanelEcho&) = delete;
+  PanelEcho& operator=(const PanelEcho&) = delete;
+
+ private:
+  bool previous_;
+};
 
 }  // namespace
 
@@ -99,6 +130,7 @@ void EnablePropertyGroups(bool colorRow, bool opacityRow) {
 void RefreshPanel() {
   if (!PanelExists()) return;
   EditorState& editor = Editor();
+  const PanelEcho echo;
   // Every SetValue runs the entry's command nested, which may move the stop
   // or drop the selection: each step looks the stop up afresh.
   if (const ColorStop* stop = SelectedColorStop(editor.canvas)) {
@@ -135,7 +167,18 @@ bool ChooseStopColor(HWND owner) {
   dialog.Flags = CC_RGBINIT;
   if (!ChooseColorA(&dialog)) return false;
   // The entry passes the colour on to the stop through its change notification.
-  if (editor.colorTextbox) editor.colorTextbox->SetValue(PackedFromRedLowest(dialog.rgbResult));
+  if (!editor.colorTextbox) return true;
+  const GradationData* shown = ShownGradation(editor.canvas);
+  if (shown == nullptr) {
+    editor.colorTextbox->SetValue(PackedFromRedLowest(dialog.rgbResult));
+    return true;
+  }
+  const GradationData before = *shown;
+  {
+    const PanelEcho echo;
+    editor.colorTextbox->SetValue(PackedFromRedLowest(dialog.rgbResult));
+  }
+  RecordShownEdit(editor.canvas, editor.histories, before, EditKind::DialogColor);
   return true;
 }
 

@@ -96,4 +96,26 @@ inline constexpr char kChooserPrompt[] =
 inline constexpr char kChooserOk[] = "OK";
 inline constexpr char kChooserCancel[] = "\x83\x4C\x83\x83\x83\x93\x83\x5A\x83\x8B";  // キャンセル
 
+// The canvas's context menu; a tab sets the key apart.
+inline constexpr char kMenuUndo[] =
+    "\x8C\xB3\x82\xC9\x96\xDF\x82\xB7"
+    "\tCtrl+Z";  // 元に戻す
+inline constexpr char kMenuRedo[] =
+    "\x82\xE2\x82\xE8\x92\xBC\x82\xB5"
+    "\tCtrl+Y";  // やり直し
+inline constexpr char kMenuCopy[] =
+    "\x83\x52\x83\x73\x81\x5B"
+    "\tCtrl+C";  // コピー
+inline constexpr char kMenuPaste[] =
+    "\x93\x5C\x82\xE8\x95\x74\x82\xAF"
+    "\tCtrl+V";                                                             // 貼り付け
+inline constexpr char kMenuReverse[] = "\x8D\xB6\x89\x45\x94\xBD\x93\x5D";  // 左右反転
+// 等間隔に配置
+inline constexpr char kMenuDistribute[] = "\x93\x99\x8A\xD4\x8A\x75\x82\xC9\x94\x7A\x92\x75";
+// 選択中の分岐点を削除
+inline constexpr char kMenuDelete[] =
+    "\x91\x49\x91\xF0\x92\x86\x82\xCC\x95\xAA\x8A\xF2\x93\x5F\x82\xF0\x8D\xED\x8F\x9C"
+    "\tDel";
+inline constexpr char kMenuReset[] = "\x8F\x89\x8A\xFA\x89\xBB";  // 初期化
+
 }  // namespace ui_strings

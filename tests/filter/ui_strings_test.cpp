@@ -34,6 +34,14 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
       {ui_strings::kChooserTitle, "グラデーションの選択"},
       {ui_strings::kChooserPrompt, "読み込むグラデーションを選んでください"},
       {ui_strings::kChooserCancel, "キャンセル"},
+      {ui_strings::kMenuUndo, "元に戻す\tCtrl+Z"},
+      {ui_strings::kMenuRedo, "やり直し\tCtrl+Y"},
+      {ui_strings::kMenuCopy, "コピー\tCtrl+C"},
+      {ui_strings::kMenuPaste, "貼り付け\tCtrl+V"},
+      {ui_strings::kMenuReverse, "左右反転"},
+      {ui_strings::kMenuDistribute, "等間隔に配置"},
+      {ui_strings::kMenuDelete, "選択中の分岐点を削除\tDel"},
+      {ui_strings::kMenuReset, "初期化"},
   };
   for (const Case& c : cases) EXPECT_EQ(FromCp932(c.cp932), c.utf8);
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <sstream>
@@ -737,6 +738,263 @@ TEST_F(Editor, RandomEditingKeepsTheListsInOrder) {
   }
   Release(0, 0);
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// Keys reach the filter window through the host, with the modifiers held in
+// the thread's keyboard state.
+void HoldKeys(bool control, bool shift) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(Editor, KeysUndoRedoDeleteAndNudgeTheClickedStop) {
+  const std::string first = Describe();
+  Press(209, 84);  // adds a colour stop at 50
+  Release(209, 84);
+  const struct Step {
+    WPARAM key;
+    bool control, shift;
+    const char* colours;  // the middle stop's position, or none
+  } steps[] = {
+      {VK_RIGHT, false, true, "@51 "}, {VK_LEFT, false, false, "@50.9 "},
+      {VK_DELETE, false, false, ""},   {'Z', true, false, "@50.9 "},
+      {'Z', true, false, "@50 "},  // the nudges were one step
+      {'Z', true, false, ""},          {'Y', true, false, "@50 "},
+      {'Z', true, true, "@50.9 "},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.key);
+    HoldKeys(step.control, step.shift);
+    host_.Send(WM_KEYDOWN, step.key, 1);
+    HoldKeys(false, false);
+    const std::string now = Describe();
+    const size_t stops = std::count(now.begin(), now.begin() + now.find('|'), '@');
+    EXPECT_EQ(stops, step.colours[0] == '\0' ? 2u : 3u) << now;
+    if (step.colours[0] != '\0') {
+      EXPECT_NE(now.find(step.colours), std::string::npos) << now;
+    }
+  }
+  EXPECT_TRUE(CanvasInvalid());
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(1));
+  EXPECT_EQ(Text(kColorPositionId), "50.9");
+  // In the panel's entries the keys stay the entry's own: no nudge.
+  SendMessageA(Control(kColorPositionId), WM_KEYDOWN, VK_LEFT, 1);
+  SendMessageA(Control(kOpacityEntryId), WM_KEYDOWN, VK_RIGHT, 1);
+  EXPECT_NE(Describe().find("@50.9 "), std::string::npos);
+  HoldKeys(true, false);
+  for (int i = 0; i < 5 && Describe() != first; ++i) host_.Send(WM_KEYDOWN, 'Z', 1);
+  HoldKeys(false, false);
+  EXPECT_EQ(Describe(), first);
+}
+
+// Opens the canvas menu with a right click at (x, y) and reads its items from
+// a helper thread, which then closes it; every wait is bounded.
+struct MenuItem {
+  UINT id;
+  bool enabled;
+};
+std::vector<MenuItem> OpenCanvasMenu(FilterHarness& host, int x, int y) {
+  struct Reader {
+    DWORD thread;
+    std::vector<MenuItem> items;
+    static BOOL CALLBACK Find(HWND window, LPARAM found) {
+      if (DialogDriver::ClassOf(window) == "#32768" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      }
+      return TRUE;
+    }
+    static DWORD WINAPI Run(void* self) {
+      Reader& reader = *static_cast<Reader*>(self);
+      HWND popup = nullptr;
+      for (DWORD start = GetTickCount(); popup == nullptr && GetTickCount() - start < 20000;) {
+        EnumThreadWindows(reader.thread, Find, reinterpret_cast<LPARAM>(&popup));
+        if (popup == nullptr) Sleep(50);
+      }
+      if (popup != nullptr) {
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /*MN_GETHMENU*/, 0, 0));
+        for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+          const UINT id = GetMenuItemID(menu, i);
+          if (id == 0) continue;  // a separator
+          reader.items.push_back({id, (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0});
+        }
+        PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+      }
+      for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(50)) {
+        HWND open = nullptr;
+        EnumThreadWindows(reader.thread, Find, reinterpret_cast<LPARAM>(&open));
+        if (open == nullptr) return 0;
+      }
+      EndMenu();
+      return 0;
+    }
+  } reader{GetCurrentThreadId(), {}};
+  HANDLE worker = CreateThread(nullptr, 0, Reader::Run, &reader, 0, nullptr);
+  POINT at = {x, y};
+  ClientToScreen(host.window(), &at);
+  host.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.window()), MAKELPARAM(at.x, at.y));
+  WaitForSingleObject(worker, 30000);
+  CloseHandle(worker);
+  return reader.items;
+}
+
+void EmptyTheClipboard(HWND owner) {
+  if (OpenClipboard(owner)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+}
+
+TEST_F(Editor, CanvasMenuGreysWhatCannotActAndItsCommandsAct) {
+  EmptyTheClipboard(host_.window());
+  const auto menu = [&](int y) { return OpenCanvasMenu(host_, 209, y); };
+  using Items = std::vector<std::pair<UINT, bool>>;
+  const auto pairs = [](const std::vector<MenuItem>& items) {
+    Items out;
+    for (const MenuItem& item : items) out.emplace_back(item.id, item.enabled);
+    return out;
+  };
+  EXPECT_EQ(pairs(menu(100)), (Items{{kMenuUndoCommand, false},
+                                     {kMenuRedoCommand, false},
+                                     {kMenuCopyCommand, true},
+                                     {kMenuPasteCommand, false},
+                                     {kMenuReverseCommand, true},
+                                     {kMenuDistributeBoth, false},
+                                     {kMenuDeleteCommand, false},
+                                     {kMenuResetCommand, true}}));
+  Press(100, 84);  // a third colour stop, selected
+  Release(100, 84);
+  EXPECT_EQ(pairs(menu(84)), (Items{{kMenuUndoCommand, true},
+                                    {kMenuRedoCommand, false},
+                                    {kMenuCopyCommand, true},
+                                    {kMenuPasteCommand, false},
+                                    {kMenuReverseCommand, true},
+                                    {kMenuDistributeColor, true},
+                                    {kMenuDeleteCommand, true},
+                                    {kMenuResetCommand, true}}));
+  EXPECT_EQ(pairs(menu(128)).at(5), (std::pair<UINT, bool>{kMenuDistributeAlpha, false}));
+
+  const std::string added = Describe();
+  struct Case {
+    uint16_t command;
+    const char* found;  // in the description afterwards
+  } cases[] = {
+      {kMenuDistributeColor, "@50 "},     {kMenuReverseCommand, "FFFFFF@0 "},
+      {kMenuUndoCommand, "FFFFFF@100 |"}, {kMenuResetCommand, "000000@0 FFFFFF@100 |"},
+      {kMenuUndoCommand, "@50 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    EXPECT_EQ(host_.Send(WM_COMMAND, c.command, 0), 1);
+    EXPECT_NE(Describe().find(c.found), std::string::npos) << Describe();
+  }
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(1));
+  EXPECT_FALSE(Enabled(kColorEntryId));  // the selection did not survive the renumbering
+}
+
+TEST_F(Editor, CopyAndPasteCarryTheExactRecordOrCssText) {
+  Press(150, 84);
+  Release(150, 84);
+  Press(260, 128);
+  Release(260, 128);
+  HoldKeys(true, false);
+  host_.Send(WM_KEYDOWN, 'C', 1);
+  HoldKeys(false, false);
+  ASSERT_TRUE(OpenClipboard(host_.window()));
+  const HANDLE text = GetClipboardData(CF_TEXT);
+  const std::string css = text != nullptr ? static_cast<const char*>(GlobalLock(text)) : "";
+  if (text != nullptr) GlobalUnlock(text);
+  CloseClipboard();
+  EXPECT_NE(css.find("linear-gradient("), std::string::npos) << css;
+
+  host_.Update(7, 0);
+  EXPECT_EQ(host_.Send(WM_COMMAND, kMenuPasteCommand, 0), 1);
+  EXPECT_EQ(Bytes(7), Bytes(1));
+
+  // Text alone is read as CSS; what is no gradient changes nothing.
+  const auto putText = [&](const char* value) {
+    ASSERT_TRUE(OpenClipboard(host_.window()));
+    EmptyClipboard();
+    const size_t size = std::strlen(value) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), value, size);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+  };
+  const char* cssText = "linear-gradient(to right, #ff0000 0%, #0000ff 100%)";
+  const ImportResult fitted = ImportGradients(cssText);
+  ASSERT_TRUE(fitted.ok());
+  std::vector<uint8_t> expected(WriteGradationBytes(fitted.gradients[0].gradation, nullptr));
+  WriteGradationBytes(fitted.gradients[0].gradation, expected.data());
+  putText(cssText);
+  HoldKeys(true, false);
+  host_.Send(WM_KEYDOWN, 'V', 1);
+  HoldKeys(false, false);
+  EXPECT_EQ(Bytes(7), expected);
+  putText("not a gradient");
+  EXPECT_EQ(host_.Send(WM_COMMAND, kMenuPasteCommand, 0), 1);
+  EXPECT_EQ(Bytes(7), expected);
+  HoldKeys(true, false);
+  host_.Send(WM_KEYDOWN, 'Z', 1);
+  host_.Send(WM_KEYDOWN, 'Z', 1);
+  HoldKeys(false, false);
+  EXPECT_EQ(Describe(7), Describe(50));  // both untouched defaults
+  EmptyTheClipboard(host_.window());
+}
+
+// The second process of the clipboard round trip: pastes into ID 1 and
+// writes what it got where the first process said. Skipped on its own.
+TEST_F(Editor, PasteInASecondProcess) {
+  const char* out = std::getenv("VELUMBRA_PASTED_RECORD");
+  if (out == nullptr) GTEST_SKIP() << "run by CopyReachesASecondProcess";
+  ASSERT_EQ(host_.Send(WM_COMMAND, kMenuPasteCommand, 0), 1);
+  const std::vector<uint8_t> bytes = Bytes(1);
+  FILE* file = std::fopen(out, "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+TEST_F(Editor, CopyReachesASecondProcess) {
+  Press(120, 84);
+  Release(120, 84);
+  Press(300, 128);
+  Release(300, 128);
+  HoldKeys(true, false);
+  host_.Send(WM_KEYDOWN, 'C', 1);
+  HoldKeys(false, false);
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  char out[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, out);
+  std::strcat(out, "velumbra_pasted.grd");
+  DeleteFileA(out);
+  SetEnvironmentVariableA("VELUMBRA_PASTED_RECORD", out);
+  std::string command = std::string("\"") + self + "\" --gtest_filter=Editor.PasteInASecondProcess";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &child));
+  SetEnvironmentVariableA("VELUMBRA_PASTED_RECORD", nullptr);
+  // The child's paste needs no message from this thread; wait, bounded.
+  const DWORD waited = WaitForSingleObject(child.hProcess, 120000);
+  if (waited != WAIT_OBJECT_0) TerminateProcess(child.hProcess, 1);
+  DWORD code = 1;
+  GetExitCodeProcess(child.hProcess, &code);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+  ASSERT_EQ(waited, WAIT_OBJECT_0);
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(ReadFileBytes(out), Bytes(1));
+  DeleteFileA(out);
+  EmptyTheClipboard(host_.window());
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+#include "filter/canvas_commands.h"
+
+#include <optional>
+
+#include "filter/canvas_layout.h"
+#include "filter/canvas_mouse.h"
+#include "filter/control_ids.h"
+#include "filter/editor_state.h"
+#include "filter/gradation_clipboard.h"
+#include "filter/ui_strings.h"
+
+namespace {
+
+constexpr float kSmallNudge = 0.1f;
+constexpr float kLargeNudge = 1.0f;
+
+void AddItem(HMENU menu, uint16_t command, const char* text, bool enabled) {
+  AppendMenuA(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command, text);
+}
+
+uint16_t DistributeCommand(TrackChoice tracks) {
+  switch (tracks) {
+    case TrackChoice::Color:
+      return kMenuDistributeColor;
+    case TrackChoice::Alpha:
+      return kMenuDistributeAlpha;
+    default:
+      return kMenuDistributeBoth;
+  }
+}
+
+// The marker rows name their track; the bar between them, both.
+TrackChoice TracksAtRow(int32_t y) {
+  if (y >= kColorTrackTop && y <= kColorTrackBottom) return TrackChoice::Color;
+  if (y >= kAlphaTrackTop && y <= kAlphaTrackBottom) return TrackChoice::Alpha;
+  return TrackChoice::Both;
+}
+
+bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+CanvasEffects Paste(HWND window, EditorState& editor) {
+  if (!CanEditShown(editor.canvas)) return {};
+  const std::optional<GradationData> pasted = GradationFromClipboard(window);
+  if (!pasted) return {};
+  return ReplaceShown(editor.canvas, editor.histories, *pasted, EditKind::Paste);
+}
+
+}  // namespace
+
+HMENU BuildCanvasMenu(TrackChoice tracks) {
+  EditorState& editor = Editor();
+  CanvasEditing& canvas = editor.canvas;
+  const bool editable = CanEditShown(canvas);
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return nullptr;
+  AddItem(menu, kMenuUndoCommand, ui_strings::kMenuUndo, CanUndo(canvas, editor.histories));
+  AddItem(menu, kMenuRedoCommand, ui_strings::kMenuRedo, CanRedo(canvas, editor.histories));
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AddItem(menu, kMenuCopyCommand, ui_strings::kMenuCopy, editable);
+  AddItem(menu, kMenuPasteCommand, ui_strings::kMenuPaste, editable && ClipboardMayHoldGradation());
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AddItem(menu, kMenuReverseCommand, ui_strings::kMenuReverse, editable);
+  AddItem(menu, DistributeCommand(tracks), ui_strings::kMenuDistribute,
+          CanDistribute(canvas, tracks));
+  AddItem(menu, kMenuDeleteCommand, ui_strings::kMenuDelete, CanDeleteSelectedStop(canvas));
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AddItem(menu, kMenuResetCommand, ui_strings::kMenuReset, editable);
+  return menu;
+}
+
+bool HandleCanvasContextMenu(HWND window, LPARAM screenPoint) {
+  const RECT& canvas = Editor().canvasRect;
+  POINT at = {static_cast<int16_t>(LOWORD(screenPoint)), static_cast<int16_t>(HIWORD(screenPoint))};
+  POINT client = at;
+  const bool fromKeyboard = at.x == -1 && at.y == -1;
+  if (fromKeyboard) {
+    client = POINT{(canvas.left + canvas.right) / 2, (kBarTop + kBarBottom) / 2};
+    at = client;
+    ClientToScreen(window, &at);
+  } else {
+    ScreenToClient(window, &client);
+    if (!PtInRect(&canvas, client)) return false;
+  }
+  HMENU menu = BuildCanvasMenu(TracksAtRow(client.y));
+  if (menu == nullptr) return true;
+  const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                                     at.y, 0, window, nullptr);
+  DestroyMenu(menu);
+  if (command != 0) RunCanvasCommand(window, static_cast<uint16_t>(command));
+  return true;
+}
+
+bool RunCanvasCommand(HWND window, uint16_t command) {
+  EditorState& editor = Editor();
+  CanvasEditing& canvas = editor.canvas;
+  EditHistories& histories = editor.histories;
+  CanvasEffects effects;
+  switch (command) {
+    case kMenuUndoCommand:
+      effects = UndoEdit(canvas, histories);
+      break;
+    case kMenuRedoCommand:
+      effects = RedoEdit(canvas, histories);
+      break;
+    case kMenuCopyCommand:
+      if (CanEditShown(canvas)) CopyGradationToClipboard(window, *ShownGradation(canvas));
+      return true;
+    case kMenuPasteCommand:
+      effects = Paste(window, editor);
+      break;
+    case kMenuReverseCommand:
+      effects = ReverseShown(canvas, histories);
+      break;
+    case kMenuDistributeColor:
+      effects = DistributeShown(canvas, histories, TrackChoice::Color);
+      break;
+    case kMenuDistributeAlpha:
+      effects = DistributeShown(canvas, histories, TrackChoice::Alpha);
+      break;
+    case kMenuDistributeBoth:
+      effects = DistributeShown(canvas, histories, TrackChoice::Both);
+      break;
+    case kMenuDeleteCommand:
+      effects = DeleteSelectedStop(canvas, histories);
+      break;
+    case kMenuResetCommand:
+      effects = ResetShown(canvas, histories);
+      break;
+    default:
+      return false;
+  }
+  ApplyCanvasEffects(window, effects);
+  return true;
+}
+
+bool HandleEditorKey(HWND window, WPARAM key) {
+  const bool control = Down(VK_CONTROL);
+  const bool shift = Down(VK_SHIFT);
+  uint16_t command = 0;
+  if (control && key == 'Z') {
+    command = shift ? kMenuRedoCommand : kMenuUndoCommand;
+  } else if (control && key == 'Y') {
+    command = kMenuRedoCommand;
+  } else if (control && key == 'C') {
+    command = kMenuCopyCommand;
+  } else if (control && key == 'V') {
+    command = kMenuPasteCommand;
+  } else if (!control && key == VK_DELETE) {
+    command = kMenuDeleteCommand;
+  } else if (!control && (key == VK_LEFT || key == VK_RIGHT)) {
+    const float step = shift ? kLargeNudge : kSmallNudge;
+    EditorState& editor = Editor();
+    ApplyCanvasEffects(
+        window, NudgeSelectedStop(editor.canvas, editor.histories, key == VK_LEFT ? -step : step));
+    return true;
+  }
+  return command != 0 && RunCanvasCommand(window, command);
+}
