@@ -17,7 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "image/image_passes.h"
 #include "image/luminance_remap.h"
+#include "image/row_bands.h"
 #include "lua/script_functions.h"
 #include "model/banks.h"
 #include "model/evaluate.h"
@@ -176,6 +178,60 @@ void RemapPass(benchmark::State& state, Size size, SimdPath path) {
   }
 }
 
+// The passes on pools of a given worker count (0: as many as the shared pool
+// has), called as the script face calls them. A non-negative minParallel
+// replaces the threshold below which a pass stays on the calling thread.
+struct BandCase {
+  Size size;
+  int slot;
+  int workers;
+  int64_t minParallel = -1;
+};
+
+BandPoolSettings BandSettings(const BandCase& c) {
+  BandPoolSettings settings;
+  settings.workers = c.workers > 0 ? c.workers : SharedBandPool().workers();
+  if (c.minParallel >= 0) settings.minParallelPixels = c.minParallel;
+  return settings;
+}
+
+const GradationData& BenchGradation() {
+  Lua();
+  return *GradationById(1);
+}
+
+void BandedRecolor(benchmark::State& state, BandCase c) {
+  BandPool pool(BandSettings(c));
+  uint32_t* pixels = PixelUserdata(c.size, c.slot);
+  for (auto _ : state) {
+    RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels, c.size.width,
+                       c.size.height, pool);
+    benchmark::ClobberMemory();
+  }
+}
+
+void BandedFill(benchmark::State& state, BandCase c) {
+  BandPool pool(BandSettings(c));
+  uint32_t* pixels = PixelUserdata(c.size, c.slot);
+  for (auto _ : state) {
+    PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels, c.size.width,
+                        c.size.height, pool);
+    benchmark::ClobberMemory();
+  }
+}
+
+const int kWorkerCases[] = {1, 2, 0};
+std::string WorkersName(int workers) {
+  return workers == 1  ? "1 worker"
+         : workers > 0 ? std::to_string(workers) + " workers"
+                       : "all workers";
+}
+
+// Sizes around the threshold, each pass on one worker and on all, every
+// image split.
+const Size kSweepSizes[] = {{256, 256}, {512, 256}, {512, 512}, {1024, 512}};
+constexpr int kSweepFirstSlot = 20;
+
 void GradationImage(benchmark::State& state, Size size) {
   const int slot = 2 + (size.width > 2000);
   PixelUserdata(size, slot);
@@ -256,11 +312,11 @@ std::string SizeName(const Size& size) {
 }
 
 void RegisterAll() {
+  auto ms = [](benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->UseRealTime();
+  };
   for (const Size& size : kSizes) {
     const std::string s = SizeName(size);
-    auto ms = [](benchmark::internal::Benchmark* b) {
-      b->Unit(benchmark::kMillisecond)->UseRealTime();
-    };
     ms(benchmark::RegisterBenchmark(("memcpy/" + s).c_str(), Memcpy, size));
     ms(benchmark::RegisterBenchmark(("ColorReMap_Luminance/" + s).c_str(), Remap, size));
     ms(benchmark::RegisterBenchmark(("ColorReMap_Luminance scale 2 offset 100/" + s).c_str(),
@@ -272,6 +328,23 @@ void RegisterAll() {
     }
     ms(benchmark::RegisterBenchmark(("fill/" + s).c_str(), Fill, size));
     ms(benchmark::RegisterBenchmark(("SetGradationImage/" + s).c_str(), GradationImage, size));
+    const int big = size.width > 2000;
+    for (int workers : kWorkerCases) {
+      const std::string w = " " + WorkersName(workers) + "/" + s;
+      ms(benchmark::RegisterBenchmark(("recolour" + w).c_str(), BandedRecolor,
+                                      BandCase{size, 4 + big, workers}));
+      ms(benchmark::RegisterBenchmark(("fill" + w).c_str(), BandedFill,
+                                      BandCase{size, 2 + big, workers}));
+    }
+  }
+  for (int i = 0; i < 4; ++i) {
+    const Size& size = kSweepSizes[i];
+    for (int workers : {1, 0}) {
+      const std::string w = " " + WorkersName(workers) + "/" + SizeName(size);
+      const BandCase c = {size, kSweepFirstSlot + i, workers, 0};
+      ms(benchmark::RegisterBenchmark(("sweep recolour" + w).c_str(), BandedRecolor, c));
+      ms(benchmark::RegisterBenchmark(("sweep fill" + w).c_str(), BandedFill, c));
+    }
   }
   auto cold = [](benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -315,7 +388,7 @@ void PrintRatio(const RecordingReporter& r, const std::string& name, const std::
   auto a = r.seconds.find(name);
   auto b = r.seconds.find(base);
   if (a == r.seconds.end() || b == r.seconds.end()) return;
-  std::printf("%-52s %10.3f ms  %-26s %10.3f ms  %8.2fx\n", name.c_str(), a->second * 1e3,
+  std::printf("%-52s %10.3f ms  %-30s %10.3f ms  %8.2fx\n", name.c_str(), a->second * 1e3,
               base.c_str(), b->second * 1e3, a->second / b->second);
 }
 
@@ -327,7 +400,7 @@ int main(int argc, char** argv) {
   RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::printf("\nRatios (fastest path here: %s)\n", SimdPathName(FastestSimdPath()));
-  std::printf("%-52s %13s  %-26s %13s  %9s\n", "case", "time", "baseline", "time", "ratio");
+  std::printf("%-52s %13s  %-30s %13s  %9s\n", "case", "time", "baseline", "time", "ratio");
   for (const Size& size : kSizes) {
     const std::string s = "/" + SizeName(size);
     for (const char* name :
@@ -338,6 +411,25 @@ int main(int argc, char** argv) {
     PrintRatio(reporter, "SetGradationImage" + s, "fill" + s);
   }
   PrintRatio(reporter, "pure Lua remap/1920x1080", "ColorReMap_Luminance/1920x1080");
+  std::printf("\nBands on worker threads (all: %d here; %d logical processors)\n",
+              SharedBandPool().workers(), LogicalProcessorCount());
+  for (const Size& size : kSizes) {
+    const std::string s = "/" + SizeName(size);
+    for (const char* pass : {"recolour", "fill"}) {
+      for (int workers : kWorkerCases) {
+        const std::string name = pass + (" " + WorkersName(workers)) + s;
+        PrintRatio(reporter, name, pass + std::string(" 1 worker") + s);
+        PrintRatio(reporter, name, "memcpy" + s);
+      }
+    }
+  }
+  std::printf("\nAround the threshold (every image split; extra information)\n");
+  for (const Size& size : kSweepSizes) {
+    for (const char* pass : {"sweep recolour", "sweep fill"}) {
+      PrintRatio(reporter, pass + (" all workers/" + SizeName(size)),
+                 pass + (" 1 worker/" + SizeName(size)));
+    }
+  }
   std::printf("\nCold buffers (extra information: %d frames in rotation, baselines likewise)\n",
               kColdFrames);
   PrintRatio(reporter, "cold ColorReMap_Luminance/1920x1080", "cold memcpy/1920x1080");
