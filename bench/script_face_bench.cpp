@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "filter/canvas_raster.h"
 #include "image/image_passes.h"
 #include "image/luminance_remap.h"
 #include "image/row_bands.h"
@@ -307,6 +308,24 @@ void Evaluate(benchmark::State& state, int stops) {
   }
 }
 
+// The editor's canvas on the host's 418-pixel-wide filter window, for a
+// gradation blended over the checkerboard: what one repaint computes.
+void CanvasRender(benchmark::State& state) {
+  GradationData g;
+  for (auto [color, position] :
+       {std::pair{0x1A2A6Cu, 0.0f}, {0xB21F1Fu, 35.0f}, {0xFDBB2Du, 70.0f}, {0x20C0A0u, 100.0f}}) {
+    AddColorStop(g, position, RgbFromPacked(color));
+  }
+  for (auto [opacity, position] : {std::pair{100.0f, 0.0f}, {35.0f, 60.0f}, {90.0f, 100.0f}}) {
+    AddAlphaStop(g, position, opacity);
+  }
+  CanvasRaster raster;
+  for (auto _ : state) {
+    RenderCanvas(g, 418, 418, 0xF0F0F0, raster);
+    benchmark::DoNotOptimize(raster.pixels.data());
+  }
+}
+
 std::string SizeName(const Size& size) {
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
@@ -359,6 +378,8 @@ void RegisterAll() {
       ->Unit(benchmark::kMillisecond)
       ->UseRealTime()
       ->Iterations(3);
+  benchmark::RegisterBenchmark("editor canvas raster/418", CanvasRender)
+      ->Unit(benchmark::kMicrosecond);
   for (int stops : {2, 16, 256}) {
     benchmark::RegisterBenchmark(("Evaluate colour+opacity/" + std::to_string(stops)).c_str(),
                                  Evaluate, stops);

@@ -1,7 +1,10 @@
 // Band helpers on the system thread pool: a private pool of at most `count`
-// threads and one work object, made on first use. The callback environment
-// names this module, so the system holds it loaded while a callback still
-// runs; closing the objects waits for nothing, so DllMain may do it on unload.
+// threads, made on first use, and a work object for each call. The callback
+// environment names this module, so the system holds it loaded while the work
+// object lives (Wine: from its creation to its closing; Windows: while a
+// callback runs). The work object therefore lives only as long as its call,
+// and an unloaded library leaves nothing behind; closing the pool waits for
+// nothing, so DllMain may do it.
 #include <windows.h>
 
 #include "image/band_helpers.h"
@@ -10,11 +13,10 @@
 struct BandHelpers::State {
   PTP_POOL pool = nullptr;
   TP_CALLBACK_ENVIRON environment;
-  PTP_WORK work = nullptr;
-  BandJob* job = nullptr;  // set before each submission, read by the callbacks
+  PTP_WORK work = nullptr;  // the running call's
 
-  static VOID CALLBACK RunJob(PTP_CALLBACK_INSTANCE, PVOID context, PTP_WORK) {
-    static_cast<State*>(context)->job->RunClaimedBands();
+  static VOID CALLBACK RunJob(PTP_CALLBACK_INSTANCE, PVOID job, PTP_WORK) {
+    static_cast<BandJob*>(job)->RunClaimedBands();
   }
 
   bool Create(int count) {
@@ -30,16 +32,13 @@ struct BandHelpers::State {
     InitializeThreadpoolEnvironment(&environment);
     SetThreadpoolCallbackPool(&environment, pool);
     SetThreadpoolCallbackLibrary(&environment, self);
-    work = CreateThreadpoolWork(RunJob, this, &environment);
-    return work != nullptr;
+    return true;
   }
 
   void Close() {
-    if (work != nullptr) CloseThreadpoolWork(work);
-    if (pool != nullptr) {
-      DestroyThreadpoolEnvironment(&environment);
-      CloseThreadpool(pool);
-    }
+    if (pool == nullptr) return;
+    DestroyThreadpoolEnvironment(&environment);
+    CloseThreadpool(pool);
   }
 };
 
@@ -63,7 +62,8 @@ bool BandHelpers::Start(BandJob& job, int count) {
       return false;
     }
   }
-  state_->job = &job;
+  state_->work = CreateThreadpoolWork(State::RunJob, &job, &state_->environment);
+  if (state_->work == nullptr) return false;
   for (int i = 0; i < count; ++i) SubmitThreadpoolWork(state_->work);
   return true;
 }
@@ -71,7 +71,8 @@ bool BandHelpers::Start(BandJob& job, int count) {
 void BandHelpers::Finish() {
   // Callbacks still queued are dropped: the caller has run out of bands.
   WaitForThreadpoolWorkCallbacks(state_->work, TRUE);
-  state_->job = nullptr;
+  CloseThreadpoolWork(state_->work);
+  state_->work = nullptr;
 }
 
 int LogicalProcessorCount() {
