@@ -1,7 +1,7 @@
 // Speed of the script face against baselines measured in the same run on the
 // same buffers: the remap against memcpy, the image fill against a plain fill,
 // the pure-Lua remap against the module's. Prints Google Benchmark's table,
-// then the ratios.
+// then the ratios, then the passes on 1, 2 and all worker threads.
 //
 // The required cases reuse one buffer per size, which stays in the last-level
 // cache between iterations. The "cold" group, extra information, rotates
@@ -9,9 +9,12 @@
 #include <benchmark/benchmark.h>
 #include <emmintrin.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <lua.hpp>
 #include <map>
 #include <string>
@@ -179,60 +182,6 @@ void RemapPass(benchmark::State& state, Size size, SimdPath path) {
   }
 }
 
-// The passes on pools of a given worker count (0: as many as the shared pool
-// has), called as the script face calls them. A non-negative minParallel
-// replaces the threshold below which a pass stays on the calling thread.
-struct BandCase {
-  Size size;
-  int slot;
-  int workers;
-  int64_t minParallel = -1;
-};
-
-BandPoolSettings BandSettings(const BandCase& c) {
-  BandPoolSettings settings;
-  settings.workers = c.workers > 0 ? c.workers : SharedBandPool().workers();
-  if (c.minParallel >= 0) settings.minParallelPixels = c.minParallel;
-  return settings;
-}
-
-const GradationData& BenchGradation() {
-  Lua();
-  return *GradationById(1);
-}
-
-void BandedRecolor(benchmark::State& state, BandCase c) {
-  BandPool pool(BandSettings(c));
-  uint32_t* pixels = PixelUserdata(c.size, c.slot);
-  for (auto _ : state) {
-    RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels, c.size.width,
-                       c.size.height, pool);
-    benchmark::ClobberMemory();
-  }
-}
-
-void BandedFill(benchmark::State& state, BandCase c) {
-  BandPool pool(BandSettings(c));
-  uint32_t* pixels = PixelUserdata(c.size, c.slot);
-  for (auto _ : state) {
-    PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels, c.size.width,
-                        c.size.height, pool);
-    benchmark::ClobberMemory();
-  }
-}
-
-const int kWorkerCases[] = {1, 2, 0};
-std::string WorkersName(int workers) {
-  return workers == 1  ? "1 worker"
-         : workers > 0 ? std::to_string(workers) + " workers"
-                       : "all workers";
-}
-
-// Sizes around the threshold, each pass on one worker and on all, every
-// image split.
-const Size kSweepSizes[] = {{256, 256}, {512, 256}, {512, 512}, {1024, 512}};
-constexpr int kSweepFirstSlot = 20;
-
 void GradationImage(benchmark::State& state, Size size) {
   const int slot = 2 + (size.width > 2000);
   PixelUserdata(size, slot);
@@ -330,6 +279,150 @@ std::string SizeName(const Size& size) {
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
+// The passes on pools of 1, 2 and all workers, against memcpy. On a machine
+// shared with other work a case run alone for half a second catches whatever
+// load that half second had; these cases instead take turns, round after
+// round, and each reports its median round.
+constexpr int kRounds = 31;
+constexpr int kCallsPerRound = 3;
+
+struct TimedCase {
+  std::string name;
+  std::function<void()> call;
+  double median = 0.0;  // seconds per call
+};
+
+void TimeInTurns(std::vector<TimedCase>& cases) {
+  std::vector<std::vector<double>> times(cases.size());
+  for (TimedCase& c : cases) c.call();  // warm up: pools made, pages touched
+  for (int round = 0; round < kRounds; ++round) {
+    for (size_t i = 0; i < cases.size(); ++i) {
+      const auto start = std::chrono::steady_clock::now();
+      for (int k = 0; k < kCallsPerRound; ++k) cases[i].call();
+      const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+      times[i].push_back(took.count() / kCallsPerRound);
+    }
+  }
+  for (size_t i = 0; i < cases.size(); ++i) {
+    std::sort(times[i].begin(), times[i].end());
+    cases[i].median = times[i][times[i].size() / 2];
+  }
+}
+
+const GradationData& BenchGradation() {
+  Lua();
+  return *GradationById(1);
+}
+
+BandPool& PoolOf(int workers, int64_t minParallel) {
+  static std::map<std::pair<int, int64_t>, BandPool*> pools;
+  BandPool*& pool = pools[{workers, minParallel}];
+  if (pool == nullptr) {
+    BandPoolSettings settings;
+    settings.workers = workers;
+    settings.minParallelPixels = minParallel;
+    pool = new BandPool(settings);
+  }
+  return *pool;
+}
+
+std::string WorkersName(int workers) {
+  return workers == 1 ? "1 worker" : std::to_string(workers) + " workers";
+}
+
+// Each case's median, and its ratios to the one-worker case and to memcpy
+// (an index past the end: no such ratio).
+void PrintTurns(const std::vector<TimedCase>& cases, size_t oneWorker, size_t memcpyCase) {
+  for (size_t i = 0; i < cases.size(); ++i) {
+    std::printf("%-40s %9.3f ms", cases[i].name.c_str(), cases[i].median * 1e3);
+    if (i != memcpyCase && oneWorker < cases.size()) {
+      std::printf("  %6.2fx 1 worker", cases[i].median / cases[oneWorker].median);
+    }
+    if (i != memcpyCase && memcpyCase < cases.size()) {
+      std::printf("  %6.2fx memcpy", cases[i].median / cases[memcpyCase].median);
+    }
+    std::printf("\n");
+  }
+}
+
+// Every size at 1, 2 and all workers, as the script face calls the passes.
+void WorkerTurns() {
+  const int all = SharedBandPool().workers();
+  std::printf(
+      "\nBands on worker threads (all: %d here; %d logical processors), median of %d "
+      "rounds taken in turns\n",
+      all, LogicalProcessorCount(), kRounds);
+  std::vector<int> counts = {1, 2};
+  if (all > 2) counts.push_back(all);
+  for (const Size& size : kSizes) {
+    const int big = size.width > 2000;
+    uint32_t* remapped = PixelUserdata(size, 4 + big);
+    uint32_t* filled = PixelUserdata(size, 2 + big);
+    std::vector<uint32_t> destination(size.pixels());
+    const uint32_t* source = PixelUserdata(size, big);
+    for (const char* pass : {"recolour", "fill"}) {
+      std::vector<TimedCase> cases;
+      cases.push_back({"memcpy/" + SizeName(size), [&] {
+                         std::memcpy(destination.data(), source, size.pixels() * 4);
+                         benchmark::ClobberMemory();
+                       }});
+      for (int workers : counts) {
+        BandPool& pool = PoolOf(workers, kMinParallelPixels);
+        std::function<void()> call;
+        if (pass[0] == 'r') {
+          call = [&pool, remapped, size] {
+            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, remapped,
+                               size.width, size.height, pool);
+          };
+        } else {
+          call = [&pool, filled, size] {
+            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, filled,
+                                size.width, size.height, pool);
+          };
+        }
+        cases.push_back(
+            {std::string(pass) + " " + WorkersName(workers) + "/" + SizeName(size), call});
+      }
+      TimeInTurns(cases);
+      PrintTurns(cases, 1, 0);
+    }
+  }
+}
+
+// Sizes around the threshold, each image split whatever its size, on one
+// worker and on all (extra information: where splitting starts to pay).
+void ThresholdTurns() {
+  const int all = SharedBandPool().workers();
+  std::printf("\nAround the threshold, every image split (extra information)\n");
+  const Size sizes[] = {{256, 256}, {512, 256}, {512, 512}, {1024, 512}, {1024, 1024}};
+  int slot = 20;
+  for (const Size& size : sizes) {
+    uint32_t* pixels = PixelUserdata(size, slot++);
+    for (const char* pass : {"recolour", "fill"}) {
+      std::vector<TimedCase> cases;
+      for (int workers : {1, all}) {
+        BandPool& pool = PoolOf(workers, 0);
+        std::function<void()> call;
+        if (pass[0] == 'r') {
+          call = [&pool, pixels, size] {
+            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels,
+                               size.width, size.height, pool);
+          };
+        } else {
+          call = [&pool, pixels, size] {
+            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels,
+                                size.width, size.height, pool);
+          };
+        }
+        cases.push_back(
+            {std::string(pass) + " " + WorkersName(workers) + "/" + SizeName(size), call});
+      }
+      TimeInTurns(cases);
+      PrintTurns(cases, 0, cases.size());
+    }
+  }
+}
+
 void RegisterAll() {
   auto ms = [](benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -347,23 +440,6 @@ void RegisterAll() {
     }
     ms(benchmark::RegisterBenchmark(("fill/" + s).c_str(), Fill, size));
     ms(benchmark::RegisterBenchmark(("SetGradationImage/" + s).c_str(), GradationImage, size));
-    const int big = size.width > 2000;
-    for (int workers : kWorkerCases) {
-      const std::string w = " " + WorkersName(workers) + "/" + s;
-      ms(benchmark::RegisterBenchmark(("recolour" + w).c_str(), BandedRecolor,
-                                      BandCase{size, 4 + big, workers}));
-      ms(benchmark::RegisterBenchmark(("fill" + w).c_str(), BandedFill,
-                                      BandCase{size, 2 + big, workers}));
-    }
-  }
-  for (int i = 0; i < 4; ++i) {
-    const Size& size = kSweepSizes[i];
-    for (int workers : {1, 0}) {
-      const std::string w = " " + WorkersName(workers) + "/" + SizeName(size);
-      const BandCase c = {size, kSweepFirstSlot + i, workers, 0};
-      ms(benchmark::RegisterBenchmark(("sweep recolour" + w).c_str(), BandedRecolor, c));
-      ms(benchmark::RegisterBenchmark(("sweep fill" + w).c_str(), BandedFill, c));
-    }
   }
   auto cold = [](benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -432,29 +508,12 @@ int main(int argc, char** argv) {
     PrintRatio(reporter, "SetGradationImage" + s, "fill" + s);
   }
   PrintRatio(reporter, "pure Lua remap/1920x1080", "ColorReMap_Luminance/1920x1080");
-  std::printf("\nBands on worker threads (all: %d here; %d logical processors)\n",
-              SharedBandPool().workers(), LogicalProcessorCount());
-  for (const Size& size : kSizes) {
-    const std::string s = "/" + SizeName(size);
-    for (const char* pass : {"recolour", "fill"}) {
-      for (int workers : kWorkerCases) {
-        const std::string name = pass + (" " + WorkersName(workers)) + s;
-        PrintRatio(reporter, name, pass + std::string(" 1 worker") + s);
-        PrintRatio(reporter, name, "memcpy" + s);
-      }
-    }
-  }
-  std::printf("\nAround the threshold (every image split; extra information)\n");
-  for (const Size& size : kSweepSizes) {
-    for (const char* pass : {"sweep recolour", "sweep fill"}) {
-      PrintRatio(reporter, pass + (" all workers/" + SizeName(size)),
-                 pass + (" 1 worker/" + SizeName(size)));
-    }
-  }
   std::printf("\nCold buffers (extra information: %d frames in rotation, baselines likewise)\n",
               kColdFrames);
   PrintRatio(reporter, "cold ColorReMap_Luminance/1920x1080", "cold memcpy/1920x1080");
   PrintRatio(reporter, "cold SetGradationImage/1920x1080", "cold fill/1920x1080");
+  WorkerTurns();
+  ThresholdTurns();
   benchmark::Shutdown();
   return 0;
 }

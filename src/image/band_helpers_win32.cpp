@@ -28,7 +28,9 @@ struct BandHelpers::State {
     }
     pool = CreateThreadpool(nullptr);
     if (pool == nullptr) return false;
+    // The helpers stay between calls: a renderer calls once per frame.
     SetThreadpoolThreadMaximum(pool, static_cast<DWORD>(count));
+    SetThreadpoolThreadMinimum(pool, static_cast<DWORD>(count));
     InitializeThreadpoolEnvironment(&environment);
     SetThreadpoolCallbackPool(&environment, pool);
     SetThreadpoolCallbackLibrary(&environment, self);
