@@ -4,7 +4,6 @@
 #pragma once
 
 class BandJob;
-class BandPool;
 
 class BandHelpers {
  public:

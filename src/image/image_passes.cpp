@@ -1,5 +1,7 @@
 #include "image/image_passes.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "image/gradient_rows.h"
@@ -76,9 +78,9 @@ void RecolorByLuminance(const GradationData& gradation, float exponent, float sc
                         uint32_t* pixels, size_t count) {
   uint32_t table[kLuminanceLevels];
   BuildLuminanceTable(gradation, exponent, scale, offset, table);
-  const size_t rows = count / kCountRowPixels;
+  // Whole rows in bands, then the rest on this thread.
+  const size_t rows = std::min<size_t>(count / kCountRowPixels, INT32_MAX);
   const Remap remap = {pixels, kCountRowPixels, table, FastestSimdPath()};
-  // Counts beyond int32 rows of 4096 pixels (32 TiB) are not images.
   SharedBandPool().Run(RemapRows, &remap, static_cast<int64_t>(kCountRowPixels),
                        static_cast<int32_t>(rows));
   const size_t done = rows * kCountRowPixels;
