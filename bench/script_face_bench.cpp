@@ -314,20 +314,21 @@ const GradationData& BenchGradation() {
   return *GradationById(1);
 }
 
-BandPool& PoolOf(int workers, int64_t minParallel) {
-  static std::map<std::pair<int, int64_t>, BandPool*> pools;
-  BandPool*& pool = pools[{workers, minParallel}];
+BandPool& PoolOf(int workers, bool splitAnySize) {
+  static std::map<std::pair<int, bool>, BandPool*> pools;
+  BandPool*& pool = pools[{workers, splitAnySize}];
   if (pool == nullptr) {
     BandPoolSettings settings;
     settings.workers = workers;
-    settings.minParallelPixels = minParallel;
+    settings.splitAnySize = splitAnySize;
     pool = new BandPool(settings);
   }
   return *pool;
 }
 
 std::string WorkersName(int workers) {
-  return workers == 1 ? "1 worker" : std::to_string(workers) + " workers";
+  const std::string name = workers == 1 ? "1 worker" : std::to_string(workers) + " workers";
+  return workers == SharedBandPool().workers() ? name + " (all)" : name;
 }
 
 // Each case's median, and its ratios to the one-worker case and to memcpy
@@ -367,7 +368,7 @@ void WorkerTurns() {
                          benchmark::ClobberMemory();
                        }});
       for (int workers : counts) {
-        BandPool& pool = PoolOf(workers, kMinParallelPixels);
+        BandPool& pool = PoolOf(workers, false);
         std::function<void()> call;
         if (pass[0] == 'r') {
           call = [&pool, remapped, size] {
@@ -401,7 +402,7 @@ void ThresholdTurns() {
     for (const char* pass : {"recolour", "fill"}) {
       std::vector<TimedCase> cases;
       for (int workers : {1, all}) {
-        BandPool& pool = PoolOf(workers, 0);
+        BandPool& pool = PoolOf(workers, true);
         std::function<void()> call;
         if (pass[0] == 'r') {
           call = [&pool, pixels, size] {

@@ -51,7 +51,7 @@ void PaintGradationImage(const GradationData& gradation, float exponent, float s
   FillGradationRow(gradation, exponent, step, start, pixels, width);
   // Every row equals the first; whole-row copies keep memory order in each band.
   const RowCopy copy = {pixels, pixels + width, static_cast<size_t>(width)};
-  pool.Run(CopyRows, &copy, width, height - 1);
+  pool.Run(CopyRows, &copy, width, height - 1, kFillMinParallelPixels);
 }
 
 void PaintGradationImage(const GradationData& gradation, float exponent, float start, float end,
@@ -66,7 +66,7 @@ void RecolorByLuminance(const GradationData& gradation, float exponent, float sc
   BuildLuminanceTable(gradation, exponent, scale, offset, table);
   if (width <= 0 || height <= 0) return;
   const Remap remap = {pixels, static_cast<size_t>(width), table, FastestSimdPath()};
-  pool.Run(RemapRows, &remap, width, height);
+  pool.Run(RemapRows, &remap, width, height, kRecolorMinParallelPixels);
 }
 
 void RecolorByLuminance(const GradationData& gradation, float exponent, float scale, float offset,
@@ -82,7 +82,7 @@ void RecolorByLuminance(const GradationData& gradation, float exponent, float sc
   const size_t rows = std::min<size_t>(count / kCountRowPixels, INT32_MAX);
   const Remap remap = {pixels, kCountRowPixels, table, FastestSimdPath()};
   SharedBandPool().Run(RemapRows, &remap, static_cast<int64_t>(kCountRowPixels),
-                       static_cast<int32_t>(rows));
+                       static_cast<int32_t>(rows), kRecolorMinParallelPixels);
   const size_t done = rows * kCountRowPixels;
   if (count > done) RemapByLuminance(pixels + done, count - done, table, remap.path);
 }

@@ -12,10 +12,11 @@ int WorkerCountFor(const char* setting, int logicalProcessors) {
   return std::clamp(logicalProcessors, 1, kDefaultWorkerCap);
 }
 
-int32_t BandCount(int64_t rowPixels, int32_t rows, const BandPoolSettings& settings) {
+int32_t BandCount(int64_t rowPixels, int32_t rows, int64_t minParallelPixels,
+                  const BandPoolSettings& settings) {
   if (rows <= 0 || rowPixels <= 0) return 0;
   const int64_t pixels = rowPixels * rows;
-  if (settings.workers <= 1 || pixels < settings.minParallelPixels) return 1;
+  if (settings.workers <= 1 || (pixels < minParallelPixels && !settings.splitAnySize)) return 1;
   const int64_t bySize = pixels / std::max<int64_t>(settings.minBandPixels, 1);
   return static_cast<int32_t>(std::max<int64_t>(
       1,
@@ -33,8 +34,9 @@ void BandJob::RunClaimedBands() {
 BandPool::BandPool(const BandPoolSettings& settings)
     : settings_(settings), helpers_(std::max(settings.workers, 1) - 1, settings.failHelperStart) {}
 
-void BandPool::Run(BandFunction function, const void* context, int64_t rowPixels, int32_t rows) {
-  const int32_t bands = BandCount(rowPixels, rows, settings_);
+void BandPool::Run(BandFunction function, const void* context, int64_t rowPixels, int32_t rows,
+                   int64_t minParallelPixels) {
+  const int32_t bands = BandCount(rowPixels, rows, minParallelPixels, settings_);
   if (bands <= 0) return;
   BandJob job(function, context, rows, bands);
   // One call at a time uses the helpers; another thread's call meanwhile

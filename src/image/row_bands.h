@@ -9,9 +9,11 @@
 
 #include "image/band_helpers.h"
 
-// Below this many pixels a pass stays on the calling thread: waking helpers
-// costs more than they save (see bench/RESULTS.md).
-constexpr int64_t kMinParallelPixels = int64_t{1} << 18;
+// Below these many pixels a pass stays on the calling thread: waking helpers
+// costs more than they save (measured in bench/RESULTS.md). Copying rows does
+// less per pixel than recolouring them, so it needs more to pay.
+constexpr int64_t kRecolorMinParallelPixels = int64_t{1} << 18;
+constexpr int64_t kFillMinParallelPixels = int64_t{1} << 19;
 // No band is made smaller than this, so that waking a helper pays.
 constexpr int64_t kMinBandPixels = int64_t{1} << 15;
 // Bands per worker: a few, so that a worker the system preempts holds up
@@ -29,14 +31,18 @@ int WorkerCountFor(const char* setting, int logicalProcessors);
 
 struct BandPoolSettings {
   int workers = 1;  // the calling thread included
-  int64_t minParallelPixels = kMinParallelPixels;
+  // Tests and benchmarks: images of any size are split, down to bands of
+  // minBandPixels.
+  bool splitAnySize = false;
   int64_t minBandPixels = kMinBandPixels;
   // Tests: the helpers fail to start, as when the system refuses threads.
   bool failHelperStart = false;
 };
 
-// How many bands `rows` rows of `rowPixels` pixels make (1: the calling thread alone).
-int32_t BandCount(int64_t rowPixels, int32_t rows, const BandPoolSettings& settings);
+// How many bands `rows` rows of `rowPixels` pixels make (1: the calling
+// thread alone), for a pass that pays from `minParallelPixels` on.
+int32_t BandCount(int64_t rowPixels, int32_t rows, int64_t minParallelPixels,
+                  const BandPoolSettings& settings);
 
 // The first row of band `band` of `bands` over `rows` rows; band `bands` gives `rows`.
 inline int32_t BandStart(int32_t rows, int32_t bands, int32_t band) {
@@ -73,9 +79,10 @@ class BandPool {
   BandPool& operator=(const BandPool&) = delete;
 
   // function(context, first, end) over every row band of [0, rows), returning
-  // when all are written. A call that finds the pool busy with another
-  // thread's call, or whose helpers cannot start, runs on its own thread.
-  void Run(BandFunction function, const void* context, int64_t rowPixels, int32_t rows);
+  // when all are written; on this thread alone below minParallelPixels. A call that finds the pool
+  // busy with another thread's call, or whose helpers cannot start, runs on its own thread.
+  void Run(BandFunction function, const void* context, int64_t rowPixels, int32_t rows,
+           int64_t minParallelPixels);
 
   int workers() const { return settings_.workers; }
 

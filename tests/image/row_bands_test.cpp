@@ -38,10 +38,9 @@ TEST(WorkerCount, FromTheSettingOrTheProcessors) {
   }
 }
 
-BandPoolSettings Settings(int workers, int64_t minParallel, int64_t minBand, bool fail = false) {
+BandPoolSettings Settings(int workers, int64_t minBand, bool fail = false) {
   BandPoolSettings settings;
   settings.workers = workers;
-  settings.minParallelPixels = minParallel;
   settings.minBandPixels = minBand;
   settings.failHelperStart = fail;
   return settings;
@@ -69,29 +68,31 @@ TEST(BandPool, EveryRowOnceOnAtMostTheWorkers) {
     BandPoolSettings settings;
     int64_t rowPixels;
     int32_t rows;
-    int32_t bands;    // expected band count
-    bool callerOnly;  // every row on the calling thread
+    int64_t minParallel;  // the pass's threshold
+    int32_t bands;        // expected band count
+    bool callerOnly;      // every row on the calling thread
   } cases[] = {
-      {Settings(4, 0, 1), 3, 7, 7, false},  // fewer rows than bands would be
-      {Settings(8, 0, 1), 1, 1, 1, true},
-      {Settings(3, 0, 1), 5, 100, 12, false},               // 100 rows in 12 uneven bands
-      {Settings(8, 0, 1000), 100, 95, 9, false},            // bands held to 1000 pixels
-      {Settings(8, 1 << 18, 1 << 15), 1920, 136, 1, true},  // 261K pixels: below the threshold
-      {Settings(8, 1 << 18, 1 << 15), 1920, 137, 8, false},
-      {Settings(2, 1 << 18, 1 << 15), 3840, 2160, 8, false},
-      {Settings(1, 0, 1), 3840, 2160, 1, true},
-      {Settings(8, 0, 1, true), 1921, 1081, 32, true},  // the helpers fail to start
-      {Settings(8, 0, 1), 1000, 0, 0, true},
+      {Settings(4, 1), 3, 7, 0, 7, false},  // fewer rows than bands would be
+      {Settings(8, 1), 1, 1, 0, 1, true},
+      {Settings(3, 1), 5, 100, 0, 12, false},               // 100 rows in 12 uneven bands
+      {Settings(8, 1000), 100, 95, 0, 9, false},            // bands held to 1000 pixels
+      {Settings(8, 1 << 15), 1920, 136, 1 << 18, 1, true},  // 261K pixels: below the threshold
+      {Settings(8, 1 << 15), 1920, 137, 1 << 18, 8, false},
+      {Settings(8, 1 << 15), 1920, 137, 1 << 19, 1, true},
+      {Settings(2, 1 << 15), 3840, 2160, 1 << 19, 8, false},
+      {Settings(1, 1), 3840, 2160, 0, 1, true},
+      {Settings(8, 1, true), 1921, 1081, 0, 32, true},  // the helpers fail to start
+      {Settings(8, 1), 1000, 0, 0, 0, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message()
                  << c.settings.workers << " workers, " << c.rows << " rows of " << c.rowPixels);
-    EXPECT_EQ(BandCount(c.rowPixels, c.rows, c.settings), c.bands);
+    EXPECT_EQ(BandCount(c.rowPixels, c.rows, c.minParallel, c.settings), c.bands);
     BandPool pool(c.settings);
     // Twice: the first call makes the helpers, the second finds them made.
     for (int call = 0; call < 2; ++call) {
       RowLog log(c.rows);
-      pool.Run(LogRows, &log, c.rowPixels, c.rows);
+      pool.Run(LogRows, &log, c.rowPixels, c.rows, c.minParallel);
       EXPECT_EQ(log.bands.load(), c.bands);
       std::set<std::thread::id> threads;
       for (int32_t y = 0; y < c.rows; ++y) {
@@ -157,8 +158,10 @@ TEST(BandedPasses, SameWordsOnEveryWorkerCount) {
         if (fail && workers != 8) continue;
         SCOPED_TRACE(::testing::Message() << size.width << "x" << size.height << ", " << workers
                                           << " workers" << (fail ? ", helpers failing" : ""));
-        // Small bands, so that even the odd sizes split.
-        BandPool pool(Settings(workers, 0, 1, fail));
+        // Every size split, in bands as small as a row, so that even the odd sizes split.
+        BandPoolSettings settings = Settings(workers, 1, fail);
+        settings.splitAnySize = true;
+        BandPool pool(settings);
         std::vector<uint32_t> pixels = frame;
         RecolorByLuminance(g, kEditorCurveExponent, 1.5f, 300.0f, pixels.data(), size.width,
                            size.height, pool);
@@ -188,7 +191,9 @@ TEST(BandedPasses, ConcurrentCallsOnOnePool) {
   const Size size = {1024, 600};
   const std::vector<uint32_t> frame = RandomFrame(size.pixels());
   const std::vector<uint32_t> expected = ReferenceRecolor(g, frame);
-  BandPool pool(Settings(4, 0, 1024));
+  BandPoolSettings settings = Settings(4, 1024);
+  settings.splitAnySize = true;
+  BandPool pool(settings);
   std::atomic<int> wrong{0};
   std::vector<std::thread> callers;
   for (int i = 0; i < 4; ++i) {
