@@ -296,7 +296,9 @@ void TimeInTurns(std::vector<TimedCase>& cases) {
   std::vector<std::vector<double>> times(cases.size());
   for (TimedCase& c : cases) c.call();  // warm up: pools made, pages touched
   for (int round = 0; round < kRounds; ++round) {
-    for (size_t i = 0; i < cases.size(); ++i) {
+    // Each round starts with the next case, so that none always follows the same one.
+    for (size_t turn = 0; turn < cases.size(); ++turn) {
+      const size_t i = (static_cast<size_t>(round) + turn) % cases.size();
       const auto start = std::chrono::steady_clock::now();
       for (int k = 0; k < kCallsPerRound; ++k) cases[i].call();
       const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -355,29 +357,38 @@ void WorkerTurns() {
       all, LogicalProcessorCount(), kRounds);
   std::vector<int> counts = {1, 2};
   if (all > 2) counts.push_back(all);
+  // Every case has frames of its own: one case's writes must not warm the
+  // cache for the next.
+  std::vector<std::vector<uint32_t>> frames;
+  auto frameLike = [&frames](const Size& size, int slot) {
+    const uint32_t* pixels = PixelUserdata(size, slot);
+    frames.emplace_back(pixels, pixels + size.pixels());
+    return frames.back().data();
+  };
   for (const Size& size : kSizes) {
     const int big = size.width > 2000;
-    uint32_t* remapped = PixelUserdata(size, 4 + big);
-    uint32_t* filled = PixelUserdata(size, 2 + big);
-    std::vector<uint32_t> destination(size.pixels());
-    const uint32_t* source = PixelUserdata(size, big);
     for (const char* pass : {"recolour", "fill"}) {
+      frames.clear();
+      frames.reserve(2 + counts.size());
       std::vector<TimedCase> cases;
-      cases.push_back({"memcpy/" + SizeName(size), [&] {
-                         std::memcpy(destination.data(), source, size.pixels() * 4);
+      const uint32_t* source = frameLike(size, big);
+      uint32_t* destination = frameLike(size, 4 + big);
+      cases.push_back({"memcpy/" + SizeName(size), [source, destination, size] {
+                         std::memcpy(destination, source, size.pixels() * 4);
                          benchmark::ClobberMemory();
                        }});
       for (int workers : counts) {
         BandPool& pool = PoolOf(workers, false);
+        uint32_t* pixels = frameLike(size, 4 + big);
         std::function<void()> call;
         if (pass[0] == 'r') {
-          call = [&pool, remapped, size] {
-            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, remapped,
+          call = [&pool, pixels, size] {
+            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels,
                                size.width, size.height, pool);
           };
         } else {
-          call = [&pool, filled, size] {
-            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, filled,
+          call = [&pool, pixels, size] {
+            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels,
                                 size.width, size.height, pool);
           };
         }
