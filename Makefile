@@ -6,7 +6,7 @@
 # machine can run 32-bit programs under Wine, else the 64-bit test build
 # (scripts/windows-preset.sh says which, once per run, and why).
 # WINDOWS_PRESET=win32 or WINDOWS_PRESET=win64 forces either.
-.PHONY: test bootstrap build native win32 win64 fuzz-build fuzz format clean bench run
+.PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run
 
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
@@ -21,6 +21,7 @@ test: build
 	@status=0; \
 	ctest --preset fuzz -j2 || status=1; \
 	cat build/fuzz/work/*/summary.txt 2>/dev/null || true; \
+	ctest --preset tsan || status=1; \
 	ctest --preset native -j2 || status=1; \
 	preset=$$(scripts/windows-preset.sh) || exit 1; \
 	if [ "$$preset" = win32 ]; then \
@@ -35,7 +36,7 @@ test: build
 bootstrap:
 	@scripts/bootstrap.sh
 
-build: native win32 fuzz-build
+build: native win32 tsan-build fuzz-build
 
 native: bootstrap
 	cmake --preset native -DVELUMBRA_BENCHMARKS=OFF >/dev/null
@@ -48,6 +49,11 @@ win32: bootstrap
 # The 64-bit test build: never shipped, for machines without 32-bit support.
 win64: bootstrap
 	$(BUILD_WIN64)
+
+# The thread tests alone, under ThreadSanitizer.
+tsan-build: bootstrap
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan
 
 fuzz-build: bootstrap
 	cmake --preset fuzz >/dev/null
@@ -68,18 +74,22 @@ clean:
 	rm -rf build
 
 # make bench  the script face's speed, natively and on the Windows build
-# under Wine (the 32-bit one where it can run, as for the tests).
+# under Wine (the 32-bit one where it can run, as for the tests), and the
+# editor's repaint on the host program's window under Wine.
 bench: bootstrap
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j2 --target script_face_bench
 	@preset=$$(scripts/windows-preset.sh "the Windows benchmarks") || exit 1; \
 	cmake --preset $$preset -DVELUMBRA_BENCHMARKS=ON >/dev/null && \
-	cmake --build --preset $$preset -j2 --target script_face_bench && \
+	cmake --build --preset $$preset -j2 --target script_face_bench editor_repaint_bench && \
 	grep -m1 'model name' /proc/cpuinfo && \
+	echo "logical processors: $$(nproc); load: $$(cut -d' ' -f1-3 /proc/loadavg)" && \
 	echo "== native (x86-64) ==" && \
 	build/bench/bench/script_face_bench && \
 	echo "== $$preset (under Wine) ==" && \
-	scripts/wine-run.sh build/$$preset/bench/script_face_bench.exe
+	scripts/wine-run.sh build/$$preset/bench/script_face_bench.exe && \
+	echo "== $$preset editor repaint (under Wine) ==" && \
+	LANG=ja_JP.UTF-8 xvfb-run -a scripts/wine-run.sh build/$$preset/bench/editor_repaint_bench.exe
 
 # make run  opens the editor in the host program under Wine; without a
 # display, under Xvfb, saving the window to build/screenshot.png instead.

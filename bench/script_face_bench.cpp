@@ -1,7 +1,7 @@
 // Speed of the script face against baselines measured in the same run on the
 // same buffers: the remap against memcpy, the image fill against a plain fill,
 // the pure-Lua remap against the module's. Prints Google Benchmark's table,
-// then the ratios.
+// then the ratios, then the passes on 1, 2 and all worker threads.
 //
 // The required cases reuse one buffer per size, which stays in the last-level
 // cache between iterations. The "cold" group, extra information, rotates
@@ -9,15 +9,21 @@
 #include <benchmark/benchmark.h>
 #include <emmintrin.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <lua.hpp>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "filter/canvas_raster.h"
+#include "image/image_passes.h"
 #include "image/luminance_remap.h"
+#include "image/row_bands.h"
 #include "lua/script_functions.h"
 #include "model/banks.h"
 #include "model/evaluate.h"
@@ -251,16 +257,190 @@ void Evaluate(benchmark::State& state, int stops) {
   }
 }
 
+// The editor's canvas on the host's 418-pixel-wide filter window, for a
+// gradation blended over the checkerboard: what one repaint computes.
+void CanvasRender(benchmark::State& state) {
+  GradationData g;
+  for (auto [color, position] :
+       {std::pair{0x1A2A6Cu, 0.0f}, {0xB21F1Fu, 35.0f}, {0xFDBB2Du, 70.0f}, {0x20C0A0u, 100.0f}}) {
+    AddColorStop(g, position, RgbFromPacked(color));
+  }
+  for (auto [opacity, position] : {std::pair{100.0f, 0.0f}, {35.0f, 60.0f}, {90.0f, 100.0f}}) {
+    AddAlphaStop(g, position, opacity);
+  }
+  CanvasRaster raster;
+  for (auto _ : state) {
+    RenderCanvas(g, 418, 418, 0xF0F0F0, raster);
+    benchmark::DoNotOptimize(raster.pixels.data());
+  }
+}
+
 std::string SizeName(const Size& size) {
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
+// The passes on pools of 1, 2 and all workers, against memcpy. On a machine
+// shared with other work a case run alone for half a second catches whatever
+// load that half second had; these cases instead take turns, round after
+// round, and each reports its median round.
+constexpr int kRounds = 31;
+constexpr int kCallsPerRound = 3;
+
+struct TimedCase {
+  std::string name;
+  std::function<void()> call;
+  double median = 0.0;  // seconds per call
+};
+
+void TimeInTurns(std::vector<TimedCase>& cases) {
+  std::vector<std::vector<double>> times(cases.size());
+  for (TimedCase& c : cases) c.call();  // warm up: pools made, pages touched
+  for (int round = 0; round < kRounds; ++round) {
+    // Each round starts with the next case, so that none always follows the same one.
+    for (size_t turn = 0; turn < cases.size(); ++turn) {
+      const size_t i = (static_cast<size_t>(round) + turn) % cases.size();
+      const auto start = std::chrono::steady_clock::now();
+      for (int k = 0; k < kCallsPerRound; ++k) cases[i].call();
+      const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+      times[i].push_back(took.count() / kCallsPerRound);
+    }
+  }
+  for (size_t i = 0; i < cases.size(); ++i) {
+    std::sort(times[i].begin(), times[i].end());
+    cases[i].median = times[i][times[i].size() / 2];
+  }
+}
+
+const GradationData& BenchGradation() {
+  Lua();
+  return *GradationById(1);
+}
+
+BandPool& PoolOf(int workers, bool splitAnySize) {
+  static std::map<std::pair<int, bool>, BandPool*> pools;
+  BandPool*& pool = pools[{workers, splitAnySize}];
+  if (pool == nullptr) {
+    BandPoolSettings settings;
+    settings.workers = workers;
+    settings.splitAnySize = splitAnySize;
+    pool = new BandPool(settings);
+  }
+  return *pool;
+}
+
+std::string WorkersName(int workers) {
+  const std::string name = workers == 1 ? "1 worker" : std::to_string(workers) + " workers";
+  return workers == SharedBandPool().workers() ? name + " (all)" : name;
+}
+
+// Each case's median, and its ratios to the one-worker case and to memcpy
+// (an index past the end: no such ratio).
+void PrintTurns(const std::vector<TimedCase>& cases, size_t oneWorker, size_t memcpyCase) {
+  for (size_t i = 0; i < cases.size(); ++i) {
+    std::printf("%-40s %9.3f ms", cases[i].name.c_str(), cases[i].median * 1e3);
+    if (i != memcpyCase && oneWorker < cases.size()) {
+      std::printf("  %6.2fx 1 worker", cases[i].median / cases[oneWorker].median);
+    }
+    if (i != memcpyCase && memcpyCase < cases.size()) {
+      std::printf("  %6.2fx memcpy", cases[i].median / cases[memcpyCase].median);
+    }
+    std::printf("\n");
+  }
+}
+
+// Every size at 1, 2 and all workers, as the script face calls the passes.
+void WorkerTurns() {
+  const int all = SharedBandPool().workers();
+  std::printf(
+      "\nBands on worker threads (all: %d here; %d logical processors), median of %d "
+      "rounds taken in turns\n",
+      all, LogicalProcessorCount(), kRounds);
+  std::vector<int> counts = {1, 2};
+  if (all > 2) counts.push_back(all);
+  // Every case has frames of its own: one case's writes must not warm the
+  // cache for the next.
+  std::vector<std::vector<uint32_t>> frames;
+  auto frameLike = [&frames](const Size& size, int slot) {
+    const uint32_t* pixels = PixelUserdata(size, slot);
+    frames.emplace_back(pixels, pixels + size.pixels());
+    return frames.back().data();
+  };
+  for (const Size& size : kSizes) {
+    const int big = size.width > 2000;
+    for (const char* pass : {"recolour", "fill"}) {
+      frames.clear();
+      frames.reserve(2 + counts.size());
+      std::vector<TimedCase> cases;
+      const uint32_t* source = frameLike(size, big);
+      uint32_t* destination = frameLike(size, 4 + big);
+      cases.push_back({"memcpy/" + SizeName(size), [source, destination, size] {
+                         std::memcpy(destination, source, size.pixels() * 4);
+                         benchmark::ClobberMemory();
+                       }});
+      for (int workers : counts) {
+        BandPool& pool = PoolOf(workers, false);
+        uint32_t* pixels = frameLike(size, 4 + big);
+        std::function<void()> call;
+        if (pass[0] == 'r') {
+          call = [&pool, pixels, size] {
+            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels,
+                               size.width, size.height, pool);
+          };
+        } else {
+          call = [&pool, pixels, size] {
+            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels,
+                                size.width, size.height, pool);
+          };
+        }
+        cases.push_back(
+            {std::string(pass) + " " + WorkersName(workers) + "/" + SizeName(size), call});
+      }
+      TimeInTurns(cases);
+      PrintTurns(cases, 1, 0);
+    }
+  }
+}
+
+// Sizes around the threshold, each image split whatever its size, on one
+// worker and on all (extra information: where splitting starts to pay).
+void ThresholdTurns() {
+  const int all = SharedBandPool().workers();
+  std::printf("\nAround the threshold, every image split (extra information)\n");
+  const Size sizes[] = {{256, 256}, {512, 256}, {512, 512}, {1024, 512}, {1024, 1024}};
+  int slot = 20;
+  for (const Size& size : sizes) {
+    uint32_t* pixels = PixelUserdata(size, slot++);
+    for (const char* pass : {"recolour", "fill"}) {
+      std::vector<TimedCase> cases;
+      for (int workers : {1, all}) {
+        BandPool& pool = PoolOf(workers, true);
+        std::function<void()> call;
+        if (pass[0] == 'r') {
+          call = [&pool, pixels, size] {
+            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels,
+                               size.width, size.height, pool);
+          };
+        } else {
+          call = [&pool, pixels, size] {
+            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels,
+                                size.width, size.height, pool);
+          };
+        }
+        cases.push_back(
+            {std::string(pass) + " " + WorkersName(workers) + "/" + SizeName(size), call});
+      }
+      TimeInTurns(cases);
+      PrintTurns(cases, 0, cases.size());
+    }
+  }
+}
+
 void RegisterAll() {
+  auto ms = [](benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->UseRealTime();
+  };
   for (const Size& size : kSizes) {
     const std::string s = SizeName(size);
-    auto ms = [](benchmark::internal::Benchmark* b) {
-      b->Unit(benchmark::kMillisecond)->UseRealTime();
-    };
     ms(benchmark::RegisterBenchmark(("memcpy/" + s).c_str(), Memcpy, size));
     ms(benchmark::RegisterBenchmark(("ColorReMap_Luminance/" + s).c_str(), Remap, size));
     ms(benchmark::RegisterBenchmark(("ColorReMap_Luminance scale 2 offset 100/" + s).c_str(),
@@ -286,6 +466,8 @@ void RegisterAll() {
       ->Unit(benchmark::kMillisecond)
       ->UseRealTime()
       ->Iterations(3);
+  benchmark::RegisterBenchmark("editor canvas raster/418", CanvasRender)
+      ->Unit(benchmark::kMicrosecond);
   for (int stops : {2, 16, 256}) {
     benchmark::RegisterBenchmark(("Evaluate colour+opacity/" + std::to_string(stops)).c_str(),
                                  Evaluate, stops);
@@ -315,7 +497,7 @@ void PrintRatio(const RecordingReporter& r, const std::string& name, const std::
   auto a = r.seconds.find(name);
   auto b = r.seconds.find(base);
   if (a == r.seconds.end() || b == r.seconds.end()) return;
-  std::printf("%-52s %10.3f ms  %-26s %10.3f ms  %8.2fx\n", name.c_str(), a->second * 1e3,
+  std::printf("%-52s %10.3f ms  %-30s %10.3f ms  %8.2fx\n", name.c_str(), a->second * 1e3,
               base.c_str(), b->second * 1e3, a->second / b->second);
 }
 
@@ -327,7 +509,7 @@ int main(int argc, char** argv) {
   RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::printf("\nRatios (fastest path here: %s)\n", SimdPathName(FastestSimdPath()));
-  std::printf("%-52s %13s  %-26s %13s  %9s\n", "case", "time", "baseline", "time", "ratio");
+  std::printf("%-52s %13s  %-30s %13s  %9s\n", "case", "time", "baseline", "time", "ratio");
   for (const Size& size : kSizes) {
     const std::string s = "/" + SizeName(size);
     for (const char* name :
@@ -342,6 +524,8 @@ int main(int argc, char** argv) {
               kColdFrames);
   PrintRatio(reporter, "cold ColorReMap_Luminance/1920x1080", "cold memcpy/1920x1080");
   PrintRatio(reporter, "cold SetGradationImage/1920x1080", "cold fill/1920x1080");
+  WorkerTurns();
+  ThresholdTurns();
   benchmark::Shutdown();
   return 0;
 }

@@ -54,7 +54,13 @@ int ColorReMap_Luminance(lua_State* L) {
   const int64_t count = static_cast<int64_t>(args.width) * args.height;
   if (count > 0) CheckPixelBufferHolds(L, 2, static_cast<uint64_t>(count));
 
-  RecolorByLuminance(gradation, args.exponent, scale, offset, args.pixels,
-                     count > 0 ? static_cast<size_t>(count) : 0);
+  if (args.width > 0) {
+    RecolorByLuminance(gradation, args.exponent, scale, offset, args.pixels, args.width,
+                       args.height);
+  } else {
+    // Two negative sizes make a positive count, which is recoloured all the same.
+    RecolorByLuminance(gradation, args.exponent, scale, offset, args.pixels,
+                       count > 0 ? static_cast<size_t>(count) : 0);
+  }
   return 0;
 }

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "model/banks.h"
+#include "model/evaluate.h"
+#include "support/random_gradations.h"
 
 namespace {
 
@@ -214,6 +216,33 @@ TEST(Canvas, NarrowAndWildInputsClip) {
   const CanvasRaster narrow = Render(Default(), 18);
   EXPECT_EQ(narrow.At(8, 100), 0u);
   EXPECT_EQ(narrow.At(9, 100), 0u);  // right edge of the outline (W - 9)
+}
+
+// The bar takes its values from the sampler; each column must show what the
+// single-point evaluators give there. A constant gradation of that colour and
+// opacity draws the expected column (its drawing is checked above) at any
+// column of the same checkerboard phase.
+TEST(Canvas, BarColumnsShowTheEvaluatorsValues) {
+  TestRandom random(418);
+  for (int round = 0; round < 24; ++round) {
+    const GradationData g = RandomGradation(random, 10, round % 3 == 2);
+    for (int32_t width : {19, 83, 418, 1000}) {
+      const CanvasRaster r = Render(g, width);
+      const int32_t n = width - 18;
+      for (int32_t i = 0; i < n; ++i) {
+        const float position = static_cast<float>(i * 100.0 / static_cast<float>(n));
+        GradationData constant;
+        AddColorStop(constant, 0.0f,
+                     RgbFromPacked(EvaluateColor(g, position, kEditorCurveExponent)));
+        AddAlphaStop(constant, 0.0f, EvaluateOpacity(g, position, kEditorCurveExponent));
+        const CanvasRaster expected = Render(constant, 18 + 16);
+        for (int32_t y = 91; y <= 120; ++y) {
+          ASSERT_EQ(r.At(9 + i, y), expected.At(9 + i % 16, y))
+              << "round " << round << ", width " << width << ", column " << i << ", row " << y;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

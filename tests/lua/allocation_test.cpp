@@ -104,7 +104,9 @@ class Allocations : public ::testing::Test {
     return error;
   }
 
-  static constexpr int kWidth = 640, kHeight = 360;
+  // Above the size that splits a pass over threads: the helpers, made on the
+  // first call, must not allocate on later ones either.
+  static constexpr int kWidth = 1280, kHeight = 720;
   lua_State* L_ = nullptr;
   uint32_t* pixels_ = nullptr;
   int bufferRef_ = LUA_NOREF;

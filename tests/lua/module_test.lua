@@ -201,6 +201,28 @@ do
   equal(hex(pb.get(double, 1)), "FE000000", "scale 2: index 2050 wrapped")
 end
 
+-- Frames large enough to be split over threads, through the module: every
+-- band written, as a one-pixel call writes (negative sizes count pixels too)
+do
+  V.SetGradationData(6, { { value = 0x102040, point = 0 }, { value = 0xF08020, point = 60 } },
+    { { value = 100, point = 0 }, { value = 30, point = 100 } })
+  local w, h = 1031, 517
+  local frame, one = pb.new(w * h), pb.new(1)
+  for _, sizes in ipairs({ { w, h }, { -w, -h } }) do
+    pb.fill(frame, 0xFF336699)
+    pb.set(one, 0, 0xFF336699)
+    V.ColorReMap_Luminance(6, frame, sizes[1], sizes[2])
+    V.ColorReMap_Luminance(6, one, 1, 1)
+    for _, i in ipairs({ 0, w * 200 + 7, w * h - 1 }) do
+      equal(hex(pb.get(frame, i)), hex(pb.get(one, 0)), "large remap, pixel " .. i)
+    end
+  end
+  V.SetGradationImage(6, frame, w, h)
+  for _, x in ipairs({ 0, 517, w - 1 }) do
+    equal(hex(pb.get(frame, w * (h - 1) + x)), hex(pb.get(frame, x)), "large fill, column " .. x)
+  end
+end
+
 -- Buffers: type and size are checked, light userdata is trusted
 do
   setDefault(5)

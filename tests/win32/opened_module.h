@@ -28,6 +28,7 @@ class OpenedModule : public ::testing::Test {
   }
   void TearDown() override {
     if (L_ != nullptr) lua_close(L_);
+    if (library_ != nullptr) FreeLibrary(library_);
   }
 
   std::string Run(const char* chunk) {
