@@ -348,6 +348,20 @@ void PrintTurns(const std::vector<TimedCase>& cases, size_t oneWorker, size_t me
   }
 }
 
+// One call of the recolour or the fill pass on `pool`.
+std::function<void()> PassOnPool(const char* pass, BandPool& pool, uint32_t* pixels, Size size) {
+  if (pass[0] == 'r') {
+    return [&pool, pixels, size] {
+      RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels, size.width,
+                         size.height, pool);
+    };
+  }
+  return [&pool, pixels, size] {
+    PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels, size.width,
+                        size.height, pool);
+  };
+}
+
 // Every size at 1, 2 and all workers, as the script face calls the passes.
 void WorkerTurns() {
   const int all = SharedBandPool().workers();
@@ -380,18 +394,7 @@ void WorkerTurns() {
       for (int workers : counts) {
         BandPool& pool = PoolOf(workers, false);
         uint32_t* pixels = frameLike(size, 4 + big);
-        std::function<void()> call;
-        if (pass[0] == 'r') {
-          call = [&pool, pixels, size] {
-            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels,
-                               size.width, size.height, pool);
-          };
-        } else {
-          call = [&pool, pixels, size] {
-            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels,
-                                size.width, size.height, pool);
-          };
-        }
+        const std::function<void()> call = PassOnPool(pass, pool, pixels, size);
         cases.push_back(
             {std::string(pass) + " " + WorkersName(workers) + "/" + SizeName(size), call});
       }
@@ -414,18 +417,7 @@ void ThresholdTurns() {
       std::vector<TimedCase> cases;
       for (int workers : {1, all}) {
         BandPool& pool = PoolOf(workers, true);
-        std::function<void()> call;
-        if (pass[0] == 'r') {
-          call = [&pool, pixels, size] {
-            RecolorByLuminance(BenchGradation(), kEditorCurveExponent, 1.0f, 0.0f, pixels,
-                               size.width, size.height, pool);
-          };
-        } else {
-          call = [&pool, pixels, size] {
-            PaintGradationImage(BenchGradation(), kEditorCurveExponent, 0.0f, 100.0f, pixels,
-                                size.width, size.height, pool);
-          };
-        }
+        const std::function<void()> call = PassOnPool(pass, pool, pixels, size);
         cases.push_back(
             {std::string(pass) + " " + WorkersName(workers) + "/" + SizeName(size), call});
       }

@@ -36,21 +36,6 @@ ImportResult FromRecord(GradationData gradation) {
   return result;
 }
 
-ReadResult ReadSources(GradientFormat format, std::string_view bytes) {
-  switch (format) {
-    case GradientFormat::Grd8:
-      return ReadGrd8Gradients(bytes);
-    case GradientFormat::Ggr:
-      return ReadGgr(bytes);
-    case GradientFormat::Svg:
-      return ReadSvgGradients(bytes);
-    case GradientFormat::Css:
-      return ReadCssGradients(bytes);
-    default:
-      return ReadFailure("gradient file", "not a format this editor reads");
-  }
-}
-
 ImportResult ImportOrThrow(std::string_view bytes) {
   if (bytes.size() > kMaxInterchangeBytes) {
     return Failure(GradientFormat::Unknown, ImportProblem::TooLarge,
@@ -69,7 +54,7 @@ ImportResult ImportOrThrow(std::string_view bytes) {
     }
     return FromRecord(std::move(gradation));
   }
-  ReadResult read = ReadSources(format, bytes);
+  ReadResult read = ReadGradientSources(format, bytes);
   if (!read.ok()) return Failure(format, ImportProblem::Invalid, read.error);
   if (read.gradients.empty()) {
     return Failure(format, ImportProblem::Invalid,
@@ -95,6 +80,21 @@ std::string LowerExtension(std::string_view path) {
 }
 
 }  // namespace
+
+ReadResult ReadGradientSources(GradientFormat format, std::string_view bytes) {
+  switch (format) {
+    case GradientFormat::Grd8:
+      return ReadGrd8Gradients(bytes);
+    case GradientFormat::Ggr:
+      return ReadGgr(bytes);
+    case GradientFormat::Svg:
+      return ReadSvgGradients(bytes);
+    case GradientFormat::Css:
+      return ReadCssGradients(bytes);
+    default:
+      return ReadFailure("gradient file", "not a format this editor reads");
+  }
+}
 
 // Nothing may escape into a window procedure or a host callback: running out
 // of memory on a large file is a failed import like any other.

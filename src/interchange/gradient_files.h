@@ -11,6 +11,7 @@
 
 #include "interchange/fitting.h"
 #include "interchange/format_detection.h"
+#include "interchange/source_gradient.h"
 #include "model/gradation.h"
 
 struct ImportedGradient {
@@ -38,6 +39,9 @@ struct ImportResult {
 };
 
 ImportResult ImportGradients(std::string_view bytes);
+
+// The format's own reader, unfitted: what an import of these bytes fits.
+ReadResult ReadGradientSources(GradientFormat format, std::string_view bytes);
 ImportResult ImportGradientFile(const char* path);
 
 enum class ExportFormat { VelumbraRecord, Ggr, Svg, Css };

@@ -9,31 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "interchange/css_format.h"
 #include "interchange/fit_tolerance.h"
-#include "interchange/ggr_format.h"
 #include "interchange/gradient_files.h"
-#include "interchange/grd8_format.h"
-#include "interchange/svg_format.h"
 #include "source_checks.h"
 
 namespace {
-
-ReadResult ReadAs(GradientFormat format, std::string_view bytes) {
-  switch (format) {
-    case GradientFormat::Grd8:
-      return ReadGrd8Gradients(bytes);
-    case GradientFormat::Ggr:
-      return ReadGgr(bytes);
-    case GradientFormat::Svg:
-      return ReadSvgGradients(bytes);
-    case GradientFormat::Css:
-      return ReadCssGradients(bytes);
-    default:
-      FUZZ_CHECK(false);
-      return {};
-  }
-}
 
 // How the errors of each format start.
 std::string_view ErrorPrefix(GradientFormat format) {
@@ -124,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckExports(result.gradients[0]);
     return 0;
   }
-  const ReadResult read = ReadAs(format, bytes);
+  const ReadResult read = ReadGradientSources(format, bytes);
   FUZZ_CHECK(read.ok() && read.gradients.size() == result.gradients.size());
   for (size_t i = 0; i < read.gradients.size(); ++i) {
     const SourceGradient& source = read.gradients[i];
