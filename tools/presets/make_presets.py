@@ -111,6 +111,11 @@ OVERLAYS = [
 ]
 
 
+def preset_stems():
+    """Every preset's file stem, in the README's (and the contact sheet's) order."""
+    return [entry[0] for entry in PERCEPTUAL + LOOKS + OVERLAYS]
+
+
 def read_tables(path):
     """The lists assigned at the top level of _cm_listed.py, by name."""
     with open(path, encoding="utf-8") as source:
