@@ -280,6 +280,12 @@ def main():
     presets += [(stem, description, OWN, designed_stops(colors, opacities))
                 for stem, description, colors, opacities in LOOKS + OVERLAYS]
 
+    # A preset dropped from the lists leaves no file behind.
+    stems = {stem for stem, _, _, _ in presets}
+    for file in os.listdir(args.out):
+        if file.endswith(".grd") and file[:-4] not in stems:
+            os.remove(os.path.join(args.out, file))
+
     entries = []
     for stem, description, licence, stops in presets:
         source = os.path.join(sources, stem + ".svg")
