@@ -151,7 +151,7 @@ def interpolate(stops, position):
 
 
 def svg_color(rgb):
-    """#rrggbb for whole bytes, else exact percentages."""
+    """#rrggbb for whole bytes, else percentages to 12 significant digits."""
     bytes_ = [channel * 255.0 for channel in rgb]
     if all(abs(value - round(value)) < 1e-9 for value in bytes_):
         return "#" + "".join(f"{round(value):02x}" for value in bytes_)
