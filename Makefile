@@ -1,12 +1,14 @@
 # make test   installs what is missing, builds, runs every test.
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300) seconds.
 # make bench  the script face's speed, natively and on the Windows build.
+# make presets  regenerates presets/ and docs/presets.png.
 #
 # The Windows tests and make run use the shipped 32-bit build where this
 # machine can run 32-bit programs under Wine, else the 64-bit test build
 # (scripts/windows-preset.sh says which, once per run, and why).
 # WINDOWS_PRESET=win32 or WINDOWS_PRESET=win64 forces either.
-.PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run
+.PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run \
+  presets
 
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
@@ -72,6 +74,16 @@ format:
 
 clean:
 	rm -rf build
+
+# make presets  the preset library and its contact sheet, from the native
+# velumbra and the colour map tables bootstrap unpacks; a test checks that
+# the committed files are what this writes.
+presets: bootstrap
+	cmake --preset native -DVELUMBRA_BENCHMARKS=OFF >/dev/null
+	cmake --build --preset native -j2 --target velumbra sample-photo
+	tools/presets/make_presets.py --velumbra build/native/velumbra
+	tools/presets/contact_sheet.py --velumbra build/native/velumbra \
+	  --sample-photo build/native/sample-photo
 
 # make bench  the script face's speed, natively and on the Windows build
 # under Wine (the 32-bit one where it can run, as for the tests), and the

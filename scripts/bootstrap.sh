@@ -69,7 +69,9 @@ else
   need_source=0
 fi
 gradients="$deps/gimp-gradients"
-if [ "${#missing[@]}" -gt 0 ] || [ "$need_source" -eq 1 ] || [ ! -f "$gradients/.complete" ]; then
+colormaps="$deps/matplotlib-colormaps"
+if [ "${#missing[@]}" -gt 0 ] || [ "$need_source" -eq 1 ] || [ ! -f "$gradients/.complete" ] ||
+  [ ! -f "$colormaps/.complete" ]; then
   need_update=1
 fi
 
@@ -153,6 +155,25 @@ fetch_gimp_gradients() {
   touch "$gradients/.complete"
 }
 fetch_gimp_gradients
+
+# The perceptual colour maps' published tables, for tools/presets: the one
+# data file of Debian's python3-matplotlib, unpacked from the downloaded
+# package, which is never installed (it would pull in numpy and more).
+fetch_matplotlib_colormaps() {
+  [ -f "$colormaps/.complete" ] && return 0
+  echo "bootstrap: unpacking the colour map tables of python3-matplotlib"
+  local download
+  download="$(mktemp -d)"
+  chmod 777 "$download"  # apt downloads as its own unprivileged user
+  (cd "$download" && apt-get download python3-matplotlib >/dev/null)
+  rm -rf "$colormaps" && mkdir -p "$colormaps"
+  dpkg-deb --fsys-tarfile "$download"/python3-matplotlib_*.deb |
+    tar -x -C "$colormaps" --strip-components=6 \
+      ./usr/lib/python3/dist-packages/matplotlib/_cm_listed.py
+  rm -rf "$download"
+  touch "$colormaps/.complete"
+}
+fetch_matplotlib_colormaps
 
 # pugixml for the SVG reader, as static libraries linked into the shipped
 # library, so that it still imports nothing but system DLLs.
