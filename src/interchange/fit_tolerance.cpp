@@ -57,23 +57,39 @@ std::string Number(double value) {
   return text;
 }
 
+// Empty when sample i follows the source; it must not lie beside a hard edge.
+std::string SampleMismatch(const GradationData& gradation, const SourceGradient& source, int i) {
+  const float x = FitEditorPosition(i);
+  const SourceColor target = source.colorAt(FitSourcePosition(i));
+  const float opacity = EvaluateOpacity(gradation, x, kEditorCurveExponent);
+  if (!OpacityWithinTolerance(opacity, target.alpha)) {
+    return "at " + Number(x) + ": opacity " + Number(opacity) + "%, source " +
+           Number(target.alpha * 100.0) + "%";
+  }
+  if (!(target.alpha > kFitCheckedAlpha)) return std::string();
+  const EightBitColor color = EightBitOfWord(EvaluateColor(gradation, x, kEditorCurveExponent));
+  if (!ColorWithinTolerance(color, EightBitOf(target))) {
+    return "at " + Number(x) + ": colour " + Hex(color) + ", source " + Hex(EightBitOf(target));
+  }
+  return std::string();
+}
+
 }  // namespace
 
 std::string FindFitMismatch(const GradationData& gradation, const SourceGradient& source) {
   for (int i = 0; i < kFitSampleCount; ++i) {
-    const float x = FitEditorPosition(i);
-    if (NearHardEdge(x, source.hardEdges)) continue;
-    const SourceColor target = source.colorAt(FitSourcePosition(i));
-    const float opacity = EvaluateOpacity(gradation, x, kEditorCurveExponent);
-    if (!OpacityWithinTolerance(opacity, target.alpha)) {
-      return "at " + Number(x) + ": opacity " + Number(opacity) + "%, source " +
-             Number(target.alpha * 100.0) + "%";
-    }
-    if (!(target.alpha > kFitCheckedAlpha)) continue;
-    const EightBitColor color = EightBitOfWord(EvaluateColor(gradation, x, kEditorCurveExponent));
-    if (!ColorWithinTolerance(color, EightBitOf(target))) {
-      return "at " + Number(x) + ": colour " + Hex(color) + ", source " + Hex(EightBitOf(target));
-    }
+    if (NearHardEdge(FitEditorPosition(i), source.hardEdges)) continue;
+    std::string mismatch = SampleMismatch(gradation, source, i);
+    if (!mismatch.empty()) return mismatch;
   }
   return std::string();
+}
+
+std::vector<int> FitMismatchSamples(const GradationData& gradation, const SourceGradient& source) {
+  std::vector<int> samples;
+  for (int i = 0; i < kFitSampleCount; ++i) {
+    if (NearHardEdge(FitEditorPosition(i), source.hardEdges)) continue;
+    if (!SampleMismatch(gradation, source, i).empty()) samples.push_back(i);
+  }
+  return samples;
 }

@@ -43,3 +43,5 @@ bool NearHardEdge(double editorPosition, const std::vector<double>& sourceEdges)
 // Empty when the gradation, evaluated as the editor does, follows the source
 // within the tolerance; otherwise where and how the first sample differs.
 std::string FindFitMismatch(const GradationData& gradation, const SourceGradient& source);
+// Every sample (0 .. kFitSampleCount - 1) that differs, ascending.
+std::vector<int> FitMismatchSamples(const GradationData& gradation, const SourceGradient& source);

@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "interchange/checked_export.h"
 #include "interchange/css_format.h"
 #include "interchange/ggr_format.h"
 #include "interchange/grd8_format.h"
@@ -163,11 +164,17 @@ std::string ExportGradation(const GradationData& gradation, ExportFormat format,
       return record;
     }
     case ExportFormat::Ggr:
-      return WriteGgr(LinearStopsFor(gradation, StopBlend::Straight), name);
+      return WriteCheckedLinearFile(
+          gradation, StopBlend::Straight,
+          [&](const std::vector<LinearStop>& stops) { return WriteGgr(stops, name); }, ReadGgr);
     case ExportFormat::Svg:
-      return WriteSvgGradient(LinearStopsFor(gradation, StopBlend::Straight), name);
+      return WriteCheckedLinearFile(
+          gradation, StopBlend::Straight,
+          [&](const std::vector<LinearStop>& stops) { return WriteSvgGradient(stops, name); },
+          ReadSvgGradients);
     case ExportFormat::Css:
-      return WriteCssGradient(LinearStopsFor(gradation, StopBlend::Premultiplied));
+      return WriteCheckedLinearFile(gradation, StopBlend::Premultiplied, WriteCssGradient,
+                                    ReadCssGradients);
   }
   return {};
 }

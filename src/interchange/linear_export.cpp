@@ -15,6 +15,7 @@ struct Point {
   LinearStop stop;
   EightBitColor color;
   float opacity = 0.0f;
+  SampleAllowance allowance;
 };
 
 Point PointAt(const GradationData& gradation, float x, double position) {
@@ -70,22 +71,37 @@ std::vector<Jump> JumpsOf(const GradationData& gradation) {
   return jumps;
 }
 
-// The tolerance less a margin, in 8-bit steps and percentage points: the
-// format stores the stops as text and paints in its own arithmetic, which
-// must not tip a value lying on the tolerance's border over it.
+// Allowances hold less a margin: the format stores the stops as text and paints in its own
+// arithmetic, which must not tip a value lying on the border over it.
 constexpr double kFormatMargin = 1e-3;
 
+// The opacities, in percent, that a format may paint for the editor's
+// `opacity`. An import takes whole percents within a point of what the file
+// paints; where `exact`, none of those may lie farther than a point from the
+// editor's value, which for a whole percent is the fit tolerance itself.
+bool OpacityAllowed(double opacity, double painted, bool exact) {
+  if (std::fabs(opacity - painted) > kFitOpacityTolerance - kFormatMargin) return false;
+  if (!exact) return true;
+  const double lowest = std::ceil(opacity - kFitOpacityTolerance);
+  const double highest = std::floor(opacity + kFitOpacityTolerance);
+  return painted > lowest + kFormatMargin && painted < highest - kFormatMargin;
+}
+
 bool PaintedWithinTolerance(const Point& point, const SourceColor& painted) {
-  if (std::fabs(point.opacity - painted.alpha * 100.0) > kFitOpacityTolerance - kFormatMargin) {
-    return false;
-  }
-  if (!(painted.alpha > kFitCheckedAlpha)) return true;
+  const double paintedOpacity = painted.alpha * 100.0;
+  const SampleAllowance& allowance = point.allowance;
+  if (!OpacityAllowed(point.opacity, paintedOpacity, allowance.exactOpacity)) return false;
+  // Colour counts where either side shows it, and what the editor shows the
+  // format must not hide.
+  const double visible = kFitCheckedAlpha * 100.0;
+  const bool editorShows = point.opacity > visible;
+  if (editorShows && !(paintedOpacity > visible + kFormatMargin)) return false;
+  if (!editorShows && !(painted.alpha > kFitCheckedAlpha)) return true;
   const double channels[3] = {painted.red, painted.green, painted.blue};
   for (int c = 0; c < 3; ++c) {
-    const double value = std::clamp(channels[c], 0.0, 1.0) * 255.0;
-    if (std::fabs(value - point.color.channel[c]) > kFitColorTolerance + 0.5 - kFormatMargin) {
-      return false;
-    }
+    const double offset = std::clamp(channels[c], 0.0, 1.0) * 255.0 - point.color.channel[c];
+    if (offset > allowance.above[c] - kFormatMargin) return false;
+    if (-offset > allowance.below[c] - kFormatMargin) return false;
   }
   return true;
 }
@@ -110,7 +126,8 @@ SourceColor BlendLinearStops(const LinearStop& a, const LinearStop& b, double po
                      p.blue + (q.blue - p.blue) * t, alpha};
 }
 
-std::vector<LinearStop> LinearStopsFor(const GradationData& gradation, StopBlend blend) {
+std::vector<LinearStop> LinearStopsFor(const GradationData& gradation, StopBlend blend,
+                                       const std::vector<SampleAllowance>& allowances) {
   const std::vector<Jump> jumps = JumpsOf(gradation);
   std::vector<double> sourceEdges;
   for (const Jump& jump : jumps) sourceEdges.push_back(jump.left.stop.position);
@@ -129,13 +146,27 @@ std::vector<LinearStop> LinearStopsFor(const GradationData& gradation, StopBlend
   const std::vector<Point> points = FitTrackPieces<Point>(
       jumps.size(), [&](size_t j) { return jumps[j].x; }, [&](size_t j) { return jumps[j].left; },
       [&](size_t j) { return jumps[j].right; },
-      [&](int i) { return PointAt(gradation, FitEditorPosition(i), FitSourcePosition(i)); },
+      [&](int i) {
+        Point point = PointAt(gradation, FitEditorPosition(i), FitSourcePosition(i));
+        if (static_cast<size_t>(i) < allowances.size())
+          point.allowance = allowances[static_cast<size_t>(i)];
+        return point;
+      },
       sourceEdges, fits);
 
   std::vector<LinearStop> stops;
   stops.reserve(points.size());
   for (const Point& point : points) stops.push_back(point.stop);
   return stops;
+}
+
+SourceGradient GradationAsSource(const GradationData& gradation) {
+  SourceGradient source;
+  for (const Jump& jump : JumpsOf(gradation)) source.hardEdges.push_back(jump.left.stop.position);
+  source.colorAt = [gradation](double position) {
+    return PointAt(gradation, static_cast<float>(position * 100.0), position).stop.color;
+  };
+  return source;
 }
 
 SourceGradient FromLinearStops(std::vector<LinearStop> stops, StopBlend blend, std::string name) {

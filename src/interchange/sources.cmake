@@ -2,6 +2,7 @@
 # src/, for example interchange/ggr_format.cpp.
 set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/action_descriptor.cpp
+  interchange/checked_export.cpp
   interchange/color_models.cpp
   interchange/css_color.cpp
   interchange/css_format.cpp

@@ -3,7 +3,8 @@
 // nothing and says why, naming the format; a success holds the format
 // reader's gradients, each fitted onto the editor's stops, which lie in order
 // within 0..100 and follow the source within the fit tolerance. The first
-// gradient exported in every format imports back as that format.
+// gradient exported in every format imports back as that format, and a
+// fitted one within the fit tolerance of itself.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "interchange/fit_tolerance.h"
 #include "interchange/gradient_files.h"
+#include "interchange/linear_export.h"
 #include "source_checks.h"
 
 namespace {
@@ -55,7 +57,9 @@ void CheckNoProblem(const std::string& problem, const char* where) {
   FUZZ_CHECK(problem.empty());
 }
 
-void CheckExports(const ImportedGradient& imported) {
+// `fitted`: the gradation came from a fit, so it lies within what the
+// formats can say and must come back within the tolerance of itself.
+void CheckExports(const ImportedGradient& imported, bool fitted) {
   const struct {
     ExportFormat as;
     GradientFormat readBack;
@@ -74,6 +78,10 @@ void CheckExports(const ImportedGradient& imported) {
     // may sort back elsewhere.
     if (format.as == ExportFormat::VelumbraRecord && !HasNanPosition(imported.gradation)) {
       FUZZ_CHECK(Written(back.gradients[0].gradation) == Written(imported.gradation));
+    } else if (fitted) {
+      CheckNoProblem(
+          FindFitMismatch(back.gradients[0].gradation, GradationAsSource(imported.gradation)),
+          ExportFormatName(format.as));
     }
   }
 }
@@ -101,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (format == GradientFormat::VelumbraRecord) {
     FUZZ_CHECK(result.gradients.size() == 1);
     CheckReadGradation(result.gradients[0].gradation);
-    CheckExports(result.gradients[0]);
+    CheckExports(result.gradients[0], false);
     return 0;
   }
   const ReadResult read = ReadGradientSources(format, bytes);
@@ -116,6 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                      source.hardEdges.size());
     CheckNoProblem(FindFitMismatch(imported.gradation, source), "fitting");
   }
-  CheckExports(result.gradients[0]);
+  CheckExports(result.gradients[0], true);
   return 0;
 }

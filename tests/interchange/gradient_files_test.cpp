@@ -10,6 +10,7 @@
 #include "interchange/css_format.h"
 #include "interchange/fit_tolerance.h"
 #include "interchange/ggr_format.h"
+#include "interchange/linear_export.h"
 #include "interchange/svg_format.h"
 #include "model/banks.h"
 #include "support/random_gradations.h"
@@ -53,6 +54,61 @@ TEST(GradientFiles, EveryFormatIsRecognisedAndFitted) {
       const ReadResult painted = f.read(file);
       ASSERT_EQ(painted.gradients.size(), 1u);
       EXPECT_EQ(FindFitMismatch(imported.gradients[0].gradation, painted.gradients[0]), "");
+    }
+  }
+}
+
+// Stops anywhere, some pairs at one position (hard edges), opacities of
+// fractions, whole, clear and opaque.
+GradationData RandomEdgedGradation(TestRandom& random) {
+  GradationData g;
+  const int colors = 2 + static_cast<int>(random.Below(7));
+  for (int i = 0; i < colors; ++i) {
+    const bool edge = i > 0 && random.Below(4) == 0;
+    AddColorStop(g, edge ? g.colorStops.back().position : random.Uniform(0.0f, 100.0f),
+                 RgbFromPacked(static_cast<uint32_t>(random.Next())));
+  }
+  const int alphas = 2 + static_cast<int>(random.Below(5));
+  for (int i = 0; i < alphas; ++i) {
+    const bool edge = i > 0 && random.Below(4) == 0;
+    const float opacities[] = {0.0f, 100.0f, 1.0f, random.Uniform(0.0f, 100.0f)};
+    AddAlphaStop(g, edge ? g.alphaStops.back().position : random.Uniform(0.0f, 100.0f),
+                 random.Below(2) == 0 ? opacities[3] : random.Pick(opacities));
+  }
+  return g;
+}
+
+// Saved in another format and loaded back, a gradation stays within the fit
+// tolerance of itself, not merely of the file.
+TEST(GradientFiles, ExportThenImportStaysWithinTheToleranceOfTheGradation) {
+  std::vector<GradationData> gradations(4);
+  SetDefaultGradation(gradations[0]);
+  // A fractional opacity held flat before the first stop, then eased.
+  AddColorStop(gradations[1], 10.0f, Rgb{200, 30, 90});
+  AddColorStop(gradations[1], 90.0f, Rgb{10, 250, 120});
+  AddAlphaStop(gradations[1], 20.0f, 76.476f);
+  AddAlphaStop(gradations[1], 60.0f, 3.0f);
+  // Colour under an opacity of one percent, across a hard edge.
+  AddColorStop(gradations[2], 0.0f, Rgb{0, 0, 0});
+  AddColorStop(gradations[2], 50.0f, Rgb{255, 0, 0});
+  AddColorStop(gradations[2], 50.0f, Rgb{0, 0, 255});
+  AddColorStop(gradations[2], 100.0f, Rgb{255, 255, 0});
+  AddAlphaStop(gradations[2], 0.0f, 1.0f);
+  AddAlphaStop(gradations[2], 70.0f, 1.0f);
+  AddAlphaStop(gradations[2], 70.0f, 100.0f);
+  // A steep run of colours.
+  for (int i = 0; i <= 20; ++i) {
+    AddColorStop(gradations[3], i * 5.0f, RgbFromPacked(i % 2 == 0 ? 0x0000FFu : 0xFFFF00u));
+  }
+  TestRandom random(0x7A1E);
+  for (int i = 0; i < 24; ++i) gradations.push_back(RandomEdgedGradation(random));
+
+  for (const ExportFormat format : {ExportFormat::Ggr, ExportFormat::Svg, ExportFormat::Css}) {
+    for (size_t i = 0; i < gradations.size(); ++i) {
+      SCOPED_TRACE(std::string(ExportFormatName(format)) + " gradation " + std::to_string(i));
+      const ImportResult back = ImportGradients(ExportGradation(gradations[i], format, "g"));
+      ASSERT_TRUE(back.ok()) << back.error;
+      EXPECT_EQ(FindFitMismatch(back.gradients[0].gradation, GradationAsSource(gradations[i])), "");
     }
   }
 }
