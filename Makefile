@@ -2,13 +2,15 @@
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300) seconds.
 # make bench  the script face's speed, natively and on the Windows build.
 # make presets  regenerates presets/ and docs/presets.png.
+# make dist   the release zip and its SHA256SUMS in dist/, checked.
+# make dist-check  the release zip from two fresh clones of HEAD, compared.
 #
 # The Windows tests and make run use the shipped 32-bit build where this
 # machine can run 32-bit programs under Wine, else the 64-bit test build
 # (scripts/windows-preset.sh says which, once per run, and why).
 # WINDOWS_PRESET=win32 or WINDOWS_PRESET=win64 forces either.
 .PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run \
-  presets
+  presets dist dist-check
 
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
@@ -118,3 +120,14 @@ run: native win32
 	    --screenshot "Z:$(CURDIR)/build/screenshot.png" && \
 	  echo "no display: window saved to build/screenshot.png"; \
 	fi
+
+# make dist  builds the shipped files, zips them with CPack into
+# dist/Velumbra-<version>.zip with dist/SHA256SUMS, then checks the zip
+# (tests/package/check_package.py).
+dist: bootstrap
+	scripts/make-dist.sh
+
+# make dist-check  the same zip, byte for byte, from two fresh clones of HEAD
+# (a few minutes; not part of make test).
+dist-check: bootstrap
+	scripts/dist-check.sh

@@ -14,7 +14,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
   lua5.1 liblua5.1-0-dev libstb-dev libpugixml-dev libcli11-dev fonts-ipafont-gothic
-  dpkg-dev ca-certificates locales python3
+  dpkg-dev ca-certificates locales python3 strip-nondeterminism
 )
 
 as_root() {
@@ -176,20 +176,26 @@ fetch_matplotlib_colormaps() {
 fetch_matplotlib_colormaps
 
 # pugixml for the SVG reader, as static libraries linked into the shipped
-# library, so that it still imports nothing but system DLLs.
+# library, so that it still imports nothing but system DLLs. A release build:
+# without NDEBUG its assertions would carry this machine's source path into
+# the shipped files. Built again whenever these flags change.
+pugixml_flags="-std=c++17 -O2 -DNDEBUG"
 build_windows_pugixml() {
   local triple="$1" out="$2"
-  [ -f "$out/lib/libpugixml.a" ] && [ -f "$out/include/pugixml.hpp" ] && return 0
+  [ -f "$out/lib/libpugixml.a" ] && [ -f "$out/include/pugixml.hpp" ] &&
+    [ "$(cat "$out/flags" 2>/dev/null)" = "$pugixml_flags" ] && return 0
   echo "bootstrap: building pugixml ($triple)"
   local source build="$deps/build/pugixml-$triple"
   source="$(ls -d "$deps"/src/pugixml/pugixml-*/src | head -n1)"
   rm -rf "$build" && mkdir -p "$build"
-  "$triple-g++-posix" -std=c++17 -O2 -c "$source/pugixml.cpp" -o "$build/pugixml.o" \
+  # shellcheck disable=SC2086 # the flags are words
+  "$triple-g++-posix" $pugixml_flags -c "$source/pugixml.cpp" -o "$build/pugixml.o" \
     >"$build/build.log" 2>&1 || { cat "$build/build.log" >&2; exit 1; }
-  "$triple-ar" rcs "$build/libpugixml.a" "$build/pugixml.o"
+  "$triple-ar" rcsD "$build/libpugixml.a" "$build/pugixml.o"
   mkdir -p "$out/lib" "$out/include"
   cp "$source/pugixml.hpp" "$source/pugiconfig.hpp" "$out/include/"
   cp "$build/libpugixml.a" "$out/lib/"
+  printf '%s\n' "$pugixml_flags" >"$out/flags"
 }
 build_windows_pugixml i686-w64-mingw32 "$deps/pugixml-win32"
 build_windows_pugixml x86_64-w64-mingw32 "$deps/pugixml-win64"
