@@ -1,12 +1,14 @@
 # make test   installs what is missing, builds, runs every test.
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300) seconds.
 # make bench  the script face's speed, natively and on the Windows build.
+# make pictures  the README's pictures of the editor, into docs/.
 #
 # The Windows tests and make run use the shipped 32-bit build where this
 # machine can run 32-bit programs under Wine, else the 64-bit test build
 # (scripts/windows-preset.sh says which, once per run, and why).
 # WINDOWS_PRESET=win32 or WINDOWS_PRESET=win64 forces either.
-.PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run
+.PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run \
+  pictures
 
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
@@ -106,3 +108,17 @@ run: native win32
 	    --screenshot "Z:$(CURDIR)/build/screenshot.png" && \
 	  echo "no display: window saved to build/screenshot.png"; \
 	fi
+
+# make pictures  the README's pictures of the editor, taken by the 32-bit host
+# program under Xvfb in a Japanese locale, as make run takes its screenshot:
+# the window as it opens, the stop at 45 of docs/editing-example.lua selected,
+# and the same with the canvas menu opened on the colour track.
+PICTURE_HOST = LANG=ja_JP.UTF-8 xvfb-run -a scripts/wine-run.sh build/win32/velumbra-host.exe
+EDITING_SETUP = --script docs/editing-example.lua --click 188,84
+
+pictures: bootstrap
+	cmake --preset win32 -DVELUMBRA_BENCHMARKS=OFF >/dev/null
+	cmake --build --preset win32 -j2 --target velumbra-host
+	$(PICTURE_HOST) --screenshot "Z:$(CURDIR)/docs/screenshot.png"
+	$(PICTURE_HOST) $(EDITING_SETUP) --screenshot "Z:$(CURDIR)/docs/editing.png"
+	$(PICTURE_HOST) $(EDITING_SETUP) --context-menu 188,80 --screenshot "Z:$(CURDIR)/docs/menu.png"
