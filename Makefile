@@ -4,13 +4,14 @@
 # make presets  regenerates presets/ and docs/presets.png.
 # make dist   the release zip and its SHA256SUMS in dist/, checked.
 # make dist-check  the release zip from two fresh clones of HEAD, compared.
+# make pictures  the pictures of the editor in docs/.
 #
 # The Windows tests and make run use the shipped 32-bit build where this
 # machine can run 32-bit programs under Wine, else the 64-bit test build
 # (scripts/windows-preset.sh says which, once per run, and why).
 # WINDOWS_PRESET=win32 or WINDOWS_PRESET=win64 forces either.
 .PHONY: test bootstrap build native win32 win64 tsan-build fuzz-build fuzz format clean bench run \
-  presets dist dist-check
+  presets dist dist-check pictures
 
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
@@ -131,3 +132,18 @@ dist: bootstrap
 # (a few minutes; not part of make test).
 dist-check: bootstrap
 	scripts/dist-check.sh
+
+# make pictures  the README's and the guides' pictures of the editor, taken
+# by the host program under Xvfb in a Japanese locale, as make run takes its
+# screenshot: the window as it opens, the stop at 45 of
+# docs/editing-example.lua selected, and the same with the canvas menu opened
+# on the colour track.
+EDITING_SETUP = --script docs/editing-example.lua --click 188,84
+
+pictures: native win32
+	@preset=$$(scripts/windows-preset.sh "the pictures") || exit 1; \
+	if [ "$$preset" = win64 ]; then $(BUILD_WIN64) || exit 1; fi; \
+	host="env LANG=ja_JP.UTF-8 xvfb-run -a scripts/wine-run.sh build/$$preset/velumbra-host.exe"; \
+	$$host --screenshot "Z:$(CURDIR)/docs/screenshot.png" && \
+	$$host $(EDITING_SETUP) --screenshot "Z:$(CURDIR)/docs/editing.png" && \
+	$$host $(EDITING_SETUP) --context-menu 188,80 --screenshot "Z:$(CURDIR)/docs/menu.png"

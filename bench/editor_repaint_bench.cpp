@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     dragTo(i);
     paintCanvas();
   });
-  // The message alone: the stop moved, the panel's entries set, nothing painted.
+  // The message alone: the stop moved, the panel shown again, nothing painted.
   const double dragMessage = MedianMicroseconds(dragTo);
   // The step with the panel's entries, whose text it changed, painted as well.
   const double dragWithPanel = MedianMicroseconds([&](int i) {
@@ -140,7 +140,8 @@ int main(int argc, char** argv) {
     UpdateWindow(canvas);
   });
   SendMessageA(canvas, WM_LBUTTONUP, 0, At(60, y));
-  // One of the panel entries the drag step sets, set alone (its command runs nested).
+  // What setting one panel entry costs, its command run nested: a position drag
+  // sets the position entry alone, the others showing their values already.
   HWND entry = FindWindowExA(canvas, nullptr, "EDIT", nullptr);
   const double entryText = entry == nullptr ? 0.0 : MedianMicroseconds([&](int i) {
     SetWindowTextA(entry, i % 2 == 0 ? "102030" : "302010");

@@ -16,6 +16,7 @@ void ChangeRow(Panekin::PropertyGroup* group, RowChange change) {
 
 int32_t ApplyCanvasEffects(HWND window, const CanvasEffects& effects) {
   EditorState& editor = Editor();
+  const CanvasInvalidationBatch batch;
   if (effects.releaseCapture && GetCapture() == window) ReleaseCapture();
   if (effects.invalidate) InvalidateCanvas(window);
   ChangeRow(editor.colorGroup.get(), effects.colorRow);

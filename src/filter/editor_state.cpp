@@ -21,7 +21,25 @@ void ForgetSelections() {
   editor.canvas.dragMode = 0;
 }
 
-void InvalidateCanvas(HWND window) { InvalidateRect(window, &Editor().canvasRect, FALSE); }
+void InvalidateCanvas(HWND window) {
+  EditorState& editor = Editor();
+  if (editor.invalidationBatches > 0 &&
+      (editor.deferredInvalidation == nullptr || editor.deferredInvalidation == window)) {
+    editor.deferredInvalidation = window;
+    return;
+  }
+  InvalidateRect(window, &editor.canvasRect, FALSE);
+}
+
+CanvasInvalidationBatch::CanvasInvalidationBatch() { ++Editor().invalidationBatches; }
+
+CanvasInvalidationBatch::~CanvasInvalidationBatch() {
+  EditorState& editor = Editor();
+  if (--editor.invalidationBatches > 0 || editor.deferredInvalidation == nullptr) return;
+  const HWND window = editor.deferredInvalidation;
+  editor.deferredInvalidation = nullptr;
+  InvalidateRect(window, &editor.canvasRect, FALSE);
+}
 
 void StoreLoadedGradation(int32_t index, GradationData&& loaded, BankChangeReason reason) {
   if (index < 0 || index >= kBankSize) return;

@@ -41,6 +41,9 @@ struct EditorState {
   std::unique_ptr<Panekin::PropertyGroup> opacityGroup;
   HWND window = nullptr;
   RECT canvasRect = {0, 0, 0, 0};
+  // Open CanvasInvalidationBatch scopes, and the window one of them deferred.
+  int32_t invalidationBatches = 0;
+  HWND deferredInvalidation = nullptr;
   COLORREF customColors[16] = {};
 };
 
@@ -51,6 +54,17 @@ EditorState& Editor();
 void ForgetSelections();
 
 void InvalidateCanvas(HWND window);
+
+// While one is open, InvalidateCanvas only notes the window; the outermost
+// invalidates it once as it closes. A drag step's panel echoes each ask for
+// the canvas again, and each asking is a round trip to the window system.
+class CanvasInvalidationBatch {
+ public:
+  CanvasInvalidationBatch();
+  ~CanvasInvalidationBatch();
+  CanvasInvalidationBatch(const CanvasInvalidationBatch&) = delete;
+  CanvasInvalidationBatch& operator=(const CanvasInvalidationBatch&) = delete;
+};
 
 // A gradation the user loaded from a file or a drop replaces bank entry
 // `index`, the one the editor addressed when the load began; the model is told.

@@ -84,6 +84,24 @@ void ApplyTypedOpacity() {
   RecordTyped(before, EditKind::TypeOpacity, StopTrack::Alpha, stop->serial);
 }
 
+// Shows a value unless the entry shows it already. Setting an entry is several
+// round trips to the window system, and its change notification echoes the
+// value back to the stop: at every mouse move of a drag, for each entry. A
+// number is set again when its text reads back as another value ("35.2" for
+// 35.25), so that the echo still puts the stop where the panel says.
+void ShowColor(ColorTextbox& box, uint32_t color) {
+  if (!box.Shows(color)) box.SetValue(color);
+}
+
+void ShowPercent(Panekin::NumberTextbox& box, float value) {
+  if (box.Shows(value)) {
+    double readBack = box.GetValue();
+    KeepTypedPercent(&readBack);
+    if (static_cast<float>(readBack) == value) return;
+  }
+  box.SetValue(value);
+}
+
 // Marks the panel's own echoes, nested or not, as no typed step.
 class PanelEcho {
  public:
@@ -134,18 +152,18 @@ void RefreshPanel() {
   // Every SetValue runs the entry's command nested, which may move the stop
   // or drop the selection: each step looks the stop up afresh.
   if (const ColorStop* stop = SelectedColorStop(editor.canvas)) {
-    editor.colorTextbox->SetValue(PackedFromStop(*stop));
+    ShowColor(*editor.colorTextbox, PackedFromStop(*stop));
     if ((stop = SelectedColorStop(editor.canvas)) != nullptr) {
-      editor.colorGroup->NumberBox().SetValue(stop->position);
+      ShowPercent(editor.colorGroup->NumberBox(), stop->position);
     }
     if ((stop = SelectedColorStop(editor.canvas)) != nullptr) {
       editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
     }
   }
   if (const AlphaStop* stop = SelectedAlphaStop(editor.canvas)) {
-    editor.opacityTextbox->SetValue(stop->opacity);
+    ShowPercent(*editor.opacityTextbox, stop->opacity);
     if ((stop = SelectedAlphaStop(editor.canvas)) != nullptr) {
-      editor.opacityGroup->NumberBox().SetValue(stop->position);
+      ShowPercent(editor.opacityGroup->NumberBox(), stop->position);
     }
     if ((stop = SelectedAlphaStop(editor.canvas)) != nullptr) {
       editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(stop->opacity));

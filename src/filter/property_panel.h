@@ -16,7 +16,8 @@ void DestroyPropertyPanel();
 void EnablePropertyGroups(bool colorRow, bool opacityRow);
 
 // Shows the selected stops' values. Setting an entry's text raises its change
-// notification at once, so HandlePanelCommand runs nested in here.
+// notification at once, so HandlePanelCommand runs nested in here; an entry
+// that already shows its stop's value as it reads back is left alone.
 void RefreshPanel();
 
 // The colour dialog, started from the colour entry's value with the

@@ -16,6 +16,9 @@ ColorStaticBox::~ColorStaticBox() {
 }
 
 void ColorStaticBox::SetColor(uint32_t color) {
+  const uint32_t shown =
+      static_cast<uint32_t>(red_) << 16 | static_cast<uint32_t>(green_) << 8 | blue_;
+  if (brush_ != nullptr && (color & 0xFFFFFFu) == shown) return;
   red_ = static_cast<uint8_t>(color >> 16);
   green_ = static_cast<uint8_t>(color >> 8);
   blue_ = static_cast<uint8_t>(color);

@@ -17,7 +17,7 @@ class ColorStaticBox final : public WindowProcedure {
   // Deletes the brush. The window stays, a plain static control again: it dies with its parent.
   ~ColorStaticBox();
 
-  // Takes 0xRRGGBB, replaces the brush and repaints.
+  // Takes 0xRRGGBB, replaces the brush and repaints; the colour it already has changes nothing.
   void SetColor(uint32_t color);
 
   // Fills the box with the brush while the window is enabled; everything else, and painting

@@ -1,6 +1,7 @@
 #include "panekin/format_textbox.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace Panekin {
 
@@ -86,6 +87,12 @@ void FormatTextbox<T>::SetValue(T value) {
 }
 
 template <typename T>
+bool FormatTextbox<T>::Shows(T value) {
+  TextBuffer text;
+  return CopyText(&text) && std::strcmp(text.text, FormatText(format_.text, value).text) == 0;
+}
+
+template <typename T>
 TextBuffer FormatTextbox<T>::FormatText(const char* format, T value) const {
   return Display(format, value);
 }
@@ -102,12 +109,18 @@ void FormatTextbox<T>::SetFormat(const char* format) {
 }
 
 template <typename T>
-bool FormatTextbox<T>::ReadText(T* value) {
+bool FormatTextbox<T>::CopyText(TextBuffer* out) {
+  out->text[0] = '\0';
   const int length = GetWindowTextLengthA(editWindow_);
   if (length < 0 || length >= static_cast<int>(kTextCapacity)) return false;
-  char text[kTextCapacity] = "";
-  GetWindowTextA(editWindow_, text, static_cast<int>(kTextCapacity));
-  return Parse(text, value);
+  GetWindowTextA(editWindow_, out->text, static_cast<int>(kTextCapacity));
+  return true;
+}
+
+template <typename T>
+bool FormatTextbox<T>::ReadText(T* value) {
+  TextBuffer text;
+  return CopyText(&text) && Parse(text.text, value);
 }
 
 template class FormatTextbox<unsigned long>;

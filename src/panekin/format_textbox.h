@@ -26,6 +26,9 @@ class FormatTextbox : public WindowProcedure {
   T GetValue();
   // Stores the value and shows it in the box's format.
   void SetValue(T value);
+  // True when the text is exactly what SetValue(value) would show: setting it again would only
+  // raise the change notification for the same text.
+  bool Shows(T value);
   // The value in the given format, or in a fallback form when that format cannot show it in one
   // text buffer.
   TextBuffer FormatText(const char* format, T value) const;
@@ -48,8 +51,9 @@ class FormatTextbox : public WindowProcedure {
   void SetFormat(const char* format);
 
  private:
-  // The text parsed, or false: text longer than a text buffer is never a value, rather than
-  // being read cut short.
+  // The whole text, or false: text longer than a text buffer is never read cut short.
+  bool CopyText(TextBuffer* out);
+  // The text parsed, or false when it is too long or does not parse.
   bool ReadText(T* value);
 
   int textLimit_ = 0;

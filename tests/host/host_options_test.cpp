@@ -41,6 +41,10 @@ TEST(HostOptions, ClicksInOrder) {
     EXPECT_EQ(ParseHostOptions({"--click", bad}).error, "--click needs X,Y") << bad;
   }
   EXPECT_EQ(ParseHostOptions({"--click"}).error, "--click needs X,Y");
+  const ParsedHostOptions menu =
+      ParseHostOptions({"--context-menu", "188,84", "--screenshot", "m.png"});
+  ASSERT_EQ(menu.error, "");
+  EXPECT_EQ(menu.options.contextMenu, std::make_optional(std::make_pair(188, 84)));
 }
 
 TEST(HostOptions, NegativeIdIsAValueNotAnOption) {
@@ -66,6 +70,8 @@ TEST(HostOptions, RejectsWhatItCannotUse) {
       {{"--frobnicate"}, "unknown option --frobnicate"},
       {{"-3"}, "unknown option -3"},
       {{"a.auf", "b.auf"}, "more than one plug-in path"},
+      {{"--context-menu", "188,84"}, "--context-menu needs --screenshot FILE.png"},
+      {{"--context-menu", "188", "--screenshot", "m.png"}, "--context-menu needs X,Y"},
   };
   for (const Case& c : cases) {
     const std::string error = ParseHostOptions(c.arguments).error;
@@ -77,7 +83,7 @@ TEST(HostOptions, RejectsWhatItCannotUse) {
 TEST(HostOptions, UsageNamesEveryOption) {
   const std::string usage = HostUsage();
   for (const char* option : {"--id", "--project-load", "--project-save", "--script", "--screenshot",
-                             "--batch", "--help"}) {
+                             "--context-menu", "--batch", "--help"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -212,6 +212,23 @@ TEST(HostProgram, ProjectFilesCarryTheBankAcrossRuns) {
   EXPECT_NE(fresh.At(kMiddleColumn, kBarRow), 0x0000FFu);
 }
 
+// The canvas menu, opened inside the host's call and captured from the menu's
+// own modal loop, lies over the window from the right-clicked point on.
+TEST(HostProgram, ContextMenuShowsOverTheWindow) {
+  const Image plain = Screenshot("plain.png", "");
+  const Image menu = Screenshot("menu.png", "--context-menu 150,80");
+  ASSERT_FALSE(plain.pixels.empty());
+  ASSERT_FALSE(menu.pixels.empty());
+  int outside = 0, inside = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      if (plain.At(x, y) != menu.At(x, y)) ++(x < 150 || y < 80 ? outside : inside);
+    }
+  }
+  EXPECT_EQ(outside, 0);
+  EXPECT_GT(inside, 5000);
+}
+
 TEST(HostProgram, FailuresAreReportedWithTheirExitCodes) {
   const std::string failing = WriteScript("fail.lua", "\nerror('deliberate failure')\n");
   struct Case {
@@ -226,6 +243,8 @@ TEST(HostProgram, FailuresAreReportedWithTheirExitCodes) {
       {"--batch Z:/no/such/plugin.auf", 1, "cannot load Z:/no/such/plugin.auf"},
       {"--batch --script \"" + failing + "\"", 1, ":2: deliberate failure"},
       {"--batch --project-load \"" + Folder() + "absent.dat\"", 1, "cannot open"},
+      {"--context-menu 10,10 --screenshot \"" + Folder() + "none.png\"", 1,
+       "no context menu opened at 10,10"},
   };
   for (const Case& c : cases) {
     const HostRun run = RunHost(c.arguments);

@@ -95,6 +95,8 @@ TEST(ColorStaticBox, OwnsExactlyOneBrush) {
     const HBRUSH first = box.Brush();
     box.SetColor(0x405060);
     last = box.Brush();
+    box.SetColor(0xFF405060);  // the same colour: the brush stays
+    EXPECT_EQ(box.Brush(), last);
     EXPECT_EQ(GetObjectType(first), 0u) << "the replaced brush is still alive";
     EXPECT_EQ(GetObjectType(last), static_cast<DWORD>(OBJ_BRUSH));
   }

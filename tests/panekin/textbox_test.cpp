@@ -188,6 +188,8 @@ TEST(Textboxes, SetValueShowsTheValueInTheBoxFormat) {
     hex.SetValue(static_cast<unsigned long>(row.value));
     EXPECT_EQ(WindowText(number.EditWindow()), row.numberText) << row.value;
     EXPECT_EQ(WindowText(hex.EditWindow()), row.hexText) << row.value;
+    EXPECT_TRUE(number.Shows(row.value)) << row.value;
+    EXPECT_FALSE(number.Shows(row.value + 1.0)) << row.value;
   }
   TestParent parent;
   ColorTextbox color(parent.Window(), parent.Instance());

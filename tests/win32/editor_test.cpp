@@ -207,6 +207,12 @@ TEST_F(Editor, SelectingShowsTheStopsValues) {
   EXPECT_EQ(BoxColor(kColorBoxId), 0xFF8000u);
   EXPECT_FALSE(Enabled(kOpacityEntryId));
   EXPECT_EQ(Describe(), "FF8000@12.5 000000@100 |");
+  // The entry already reads "12.5": the stop at 12.53 still goes to what it shows.
+  Lua("Velumbra.SetGradationData(1, {{value = 0xFF8000, point = 12.53}, {value = 0, point = "
+      "100}}, {})");
+  Press(x, 84);
+  Release(x, 84);
+  EXPECT_EQ(Describe(), "FF8000@12.5 000000@100 |");
 }
 
 TEST_F(Editor, DraggingMovesRemovesOrKeeps) {

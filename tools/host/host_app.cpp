@@ -10,6 +10,7 @@
 #include "host_system_info.h"
 #include "host_window.h"
 #include "lua_runner.h"
+#include "menu_capture.h"
 #include "plugin_library.h"
 #include "png_writer.h"
 #include "project_file.h"
@@ -108,9 +109,14 @@ void HostSession::RunScript(const std::string& path) {
 }
 
 void HostSession::SaveScreenshot() {
-  const CapturedImage image = CaptureClientArea(window_.mainWindow());
+  std::string error = "cannot capture the window";
+  const CapturedImage image =
+      options_.contextMenu
+          ? CaptureWithContextMenu(window_.mainWindow(), window_.filterWindow(),
+                                   options_.contextMenu->first, options_.contextMenu->second, error)
+          : CaptureClientArea(window_.mainWindow());
   if (image.pixels.empty()) {
-    report_.Error("cannot capture the window");
+    report_.Error(error);
   } else if (!WritePngFile(options_.screenshot, image.pixels.data(), image.width, image.height)) {
     report_.Error("cannot write " + options_.screenshot);
   }

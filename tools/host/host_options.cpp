@@ -50,6 +50,13 @@ bool ReadClick(const std::string& text, HostOptions& options) {
   return true;
 }
 
+bool ReadContextMenu(const std::string& text, HostOptions& options) {
+  std::pair<int, int> point;
+  if (!ParsePoint(text, point)) return false;
+  options.contextMenu = point;
+  return true;
+}
+
 template <std::string HostOptions::*path>
 bool ReadPath(const std::string& text, HostOptions& options) {
   if (text.empty()) return false;
@@ -82,6 +89,9 @@ const ValueOption kValueOptions[] = {
      ReadClick},
     {"--screenshot", "FILE.png", "save the window as PNG and exit (implies --batch)", "a file name",
      ReadPath<&HostOptions::screenshot>},
+    {"--context-menu", "X,Y",
+     "in the screenshot, the canvas menu opened by a right\nclick at (X, Y) of the filter window",
+     "X,Y", ReadContextMenu},
 };
 
 std::string NeedsMessage(const ValueOption& option) {
@@ -185,6 +195,10 @@ ParsedHostOptions ParseHostOptions(const std::vector<std::string>& arguments) {
         return parsed;
       }
     }
+  }
+  if (options.contextMenu && options.screenshot.empty()) {
+    parsed.error = "--context-menu needs --screenshot FILE.png";
+    return parsed;
   }
   // A screenshot is taken once everything else has run, and then the host exits.
   if (!options.screenshot.empty()) options.batch = true;

@@ -15,6 +15,9 @@ struct HostOptions {
   std::string screenshot;
   // Left-button clicks on the filter window's client area, after the script.
   std::vector<std::pair<int, int>> clicks;
+  // Where the screenshot shows the canvas's context menu opened, in the filter
+  // window's client coordinates; needs a screenshot.
+  std::optional<std::pair<int, int>> contextMenu;
   bool batch = false;  // run the steps and exit instead of waiting for the user
   bool help = false;
 };

@@ -4,17 +4,12 @@
 
 #include "host_window.h"
 
-CapturedImage CaptureClientArea(HWND window) {
+namespace {
+
+// Copies width x height pixels from the device context's origin.
+CapturedImage CopyFromDc(HDC source, int width, int height) {
   CapturedImage image;
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpWaitingMessages();
-  GdiFlush();
-
-  RECT client;
-  if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return image;
-  const int width = client.right, height = client.bottom;
-
+  if (width <= 0 || height <= 0) return image;
   BITMAPINFO info;
   std::memset(&info, 0, sizeof info);
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -24,17 +19,13 @@ CapturedImage CaptureClientArea(HWND window) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
 
-  HDC windowDc = GetDC(window);
-  if (windowDc == nullptr) return image;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memoryDc = CreateCompatibleDC(windowDc);
-  bool copied = false;
+  HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memoryDc = CreateCompatibleDC(source);
   if (bitmap != nullptr && memoryDc != nullptr) {
     HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-    copied = BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY | CAPTUREBLT) != 0;
-    GdiFlush();
-    if (copied) {
+    if (BitBlt(memoryDc, 0, 0, width, height, source, 0, 0, SRCCOPY | CAPTUREBLT)) {
+      GdiFlush();
       const auto* words = static_cast<const uint32_t*>(bits);
       image.pixels.assign(words, words + static_cast<size_t>(width) * height);
       for (uint32_t& pixel : image.pixels) pixel &= 0x00FFFFFFu;
@@ -45,6 +36,34 @@ CapturedImage CaptureClientArea(HWND window) {
   }
   if (memoryDc != nullptr) DeleteDC(memoryDc);
   if (bitmap != nullptr) DeleteObject(bitmap);
-  ReleaseDC(window, windowDc);
+  return image;
+}
+
+}  // namespace
+
+CapturedImage CaptureClientArea(HWND window) {
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpWaitingMessages();
+  GdiFlush();
+
+  RECT client;
+  if (!GetClientRect(window, &client)) return {};
+  HDC dc = GetDC(window);
+  if (dc == nullptr) return {};
+  CapturedImage image = CopyFromDc(dc, client.right, client.bottom);
+  ReleaseDC(window, dc);
+  return image;
+}
+
+CapturedImage CaptureWholeWindow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  GdiFlush();
+  RECT frame;
+  if (!GetWindowRect(window, &frame)) return {};
+  HDC dc = GetWindowDC(window);
+  if (dc == nullptr) return {};
+  CapturedImage image = CopyFromDc(dc, frame.right - frame.left, frame.bottom - frame.top);
+  ReleaseDC(window, dc);
   return image;
 }

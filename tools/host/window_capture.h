@@ -3,15 +3,12 @@
 
 #include <windows.h>
 
-#include <cstdint>
-#include <vector>
-
-struct CapturedImage {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows from the top
-};
+#include "captured_image.h"
 
 // Repaints the window and its children, lets every waiting message run, then
 // copies the client area. Empty on failure.
 CapturedImage CaptureClientArea(HWND window);
+
+// The whole window, frame included, as it is painted now: nothing else runs
+// meanwhile, so it may be called from inside a modal loop. Empty on failure.
+CapturedImage CaptureWholeWindow(HWND window);
