@@ -138,42 +138,33 @@ build_windows_lua() {
 build_windows_lua i686-w64-mingw32 "$deps/lua-win32"
 build_windows_lua x86_64-w64-mingw32 "$deps/lua-win64"
 
-# Real .ggr files for the GIMP gradient reader's tests: the gradients that
-# Debian's gimp-data ships, unpacked from the downloaded package, which is
-# never installed.
-fetch_gimp_gradients() {
-  [ -f "$gradients/.complete" ] && return 0
-  echo "bootstrap: unpacking the gradients of gimp-data"
-  local download
+# Files of a Debian package, downloaded and unpacked without installing it:
+# unpack_from_package PACKAGE DEST STRIP MEMBER... unpacks the package's
+# MEMBERs (tar wildcards) into DEST, dropping STRIP leading path components.
+unpack_from_package() {
+  local package="$1" dest="$2" strip="$3" download
+  shift 3
+  [ -f "$dest/.complete" ] && return 0
+  echo "bootstrap: unpacking $(basename "$dest") from $package"
   download="$(mktemp -d)"
   chmod 777 "$download"  # apt downloads as its own unprivileged user
-  (cd "$download" && apt-get download gimp-data >/dev/null)
-  rm -rf "$gradients" && mkdir -p "$gradients"
-  dpkg-deb --fsys-tarfile "$download"/gimp-data_*.deb |
-    tar -x -C "$gradients" --strip-components=6 --wildcards './usr/share/gimp/2.0/gradients/*.ggr'
+  (cd "$download" && apt-get download "$package" >/dev/null)
+  rm -rf "$dest" && mkdir -p "$dest"
+  dpkg-deb --fsys-tarfile "$download/${package}"_*.deb |
+    tar -x -C "$dest" --strip-components="$strip" --wildcards "$@"
   rm -rf "$download"
-  touch "$gradients/.complete"
+  touch "$dest/.complete"
 }
-fetch_gimp_gradients
+
+# Real .ggr files for the GIMP gradient reader's tests: the gradients that
+# Debian's gimp-data ships.
+unpack_from_package gimp-data "$gradients" 6 './usr/share/gimp/2.0/gradients/*.ggr'
 
 # The perceptual colour maps' published tables, for tools/presets: the one
-# data file of Debian's python3-matplotlib, unpacked from the downloaded
-# package, which is never installed (it would pull in numpy and more).
-fetch_matplotlib_colormaps() {
-  [ -f "$colormaps/.complete" ] && return 0
-  echo "bootstrap: unpacking the colour map tables of python3-matplotlib"
-  local download
-  download="$(mktemp -d)"
-  chmod 777 "$download"  # apt downloads as its own unprivileged user
-  (cd "$download" && apt-get download python3-matplotlib >/dev/null)
-  rm -rf "$colormaps" && mkdir -p "$colormaps"
-  dpkg-deb --fsys-tarfile "$download"/python3-matplotlib_*.deb |
-    tar -x -C "$colormaps" --strip-components=6 \
-      ./usr/lib/python3/dist-packages/matplotlib/_cm_listed.py
-  rm -rf "$download"
-  touch "$colormaps/.complete"
-}
-fetch_matplotlib_colormaps
+# data file of Debian's python3-matplotlib (installing it would pull in numpy
+# and more).
+unpack_from_package python3-matplotlib "$colormaps" 6 \
+  ./usr/lib/python3/dist-packages/matplotlib/_cm_listed.py
 
 # pugixml for the SVG reader, as static libraries linked into the shipped
 # library, so that it still imports nothing but system DLLs. A release build:
