@@ -7,12 +7,13 @@
 
 #include "interchange/css_color.h"
 #include "interchange/css_syntax.h"
+#include "interchange/format_detection.h"
 #include "interchange/stop_ramp.h"
 #include "interchange/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kFormat = "CSS";
+constexpr std::string_view kFormat = GradientFormatName(GradientFormat::Css);
 // Hard edges over the whole file, so that many small repeating gradients
 // cannot multiply into more memory than any gradation could use.
 constexpr size_t kMaxEdgesPerFile = 64 * kMaxInterchangeStops;

@@ -93,21 +93,3 @@ GradientFormat DetectGradientFormat(std::string_view bytes) {
   if (IsCss(bytes)) return GradientFormat::Css;
   return GradientFormat::Unknown;
 }
-
-const char* GradientFormatName(GradientFormat format) {
-  switch (format) {
-    case GradientFormat::VelumbraRecord:
-      return "Velumbra gradation";
-    case GradientFormat::Grd8:
-      return "8BGR gradient file";
-    case GradientFormat::Ggr:
-      return "GIMP gradient";
-    case GradientFormat::Svg:
-      return "SVG gradient";
-    case GradientFormat::Css:
-      return "CSS gradient";
-    case GradientFormat::Unknown:
-      break;
-  }
-  return "unknown format";
-}

@@ -13,5 +13,22 @@ enum class GradientFormat { VelumbraRecord, Grd8, Ggr, Svg, Css, Unknown };
 // others' files: their first bytes, read as counts, claim gigabytes of stops.
 GradientFormat DetectGradientFormat(std::string_view bytes);
 
-// For messages: "8BGR gradient file", "GIMP gradient", ...
-const char* GradientFormatName(GradientFormat format);
+// For messages, and the start of every reader's errors: "8BGR gradient
+// file", "GIMP gradient", ...
+constexpr const char* GradientFormatName(GradientFormat format) {
+  switch (format) {
+    case GradientFormat::VelumbraRecord:
+      return "Velumbra gradation";
+    case GradientFormat::Grd8:
+      return "8BGR gradient file";
+    case GradientFormat::Ggr:
+      return "GIMP gradient";
+    case GradientFormat::Svg:
+      return "SVG gradient";
+    case GradientFormat::Css:
+      return "CSS gradient";
+    case GradientFormat::Unknown:
+      break;
+  }
+  return "unknown format";
+}

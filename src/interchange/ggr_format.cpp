@@ -7,12 +7,13 @@
 #include <string>
 #include <system_error>
 
+#include "interchange/format_detection.h"
 #include "interchange/ggr_segments.h"
 #include "interchange/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kFormat = "GIMP gradient";
+constexpr std::string_view kFormat = GradientFormatName(GradientFormat::Ggr);
 // How far apart numbers written with six decimals may leave what was meant
 // to be one position.
 constexpr double kSlack = 1e-6;

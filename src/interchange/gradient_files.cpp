@@ -51,7 +51,8 @@ ImportResult ImportOrThrow(std::string_view bytes) {
     GradationData gradation;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     if (ReadGradationBytes(gradation, data, bytes.size()) == 0) {
-      return Failure(format, ImportProblem::Invalid, "Velumbra gradation: the record is cut short");
+      return Failure(format, ImportProblem::Invalid,
+                     std::string(GradientFormatName(format)) + ": the record is cut short");
     }
     return FromRecord(std::move(gradation));
   }
@@ -144,13 +145,13 @@ std::optional<ExportFormat> ExportFormatForPath(std::string_view path) {
 const char* ExportFormatName(ExportFormat format) {
   switch (format) {
     case ExportFormat::VelumbraRecord:
-      return "Velumbra gradation";
+      return GradientFormatName(GradientFormat::VelumbraRecord);
     case ExportFormat::Ggr:
-      return "GIMP gradient";
+      return GradientFormatName(GradientFormat::Ggr);
     case ExportFormat::Svg:
-      return "SVG";
+      return GradientFormatName(GradientFormat::Svg);
     case ExportFormat::Css:
-      return "CSS";
+      return GradientFormatName(GradientFormat::Css);
   }
   return "";
 }

@@ -11,12 +11,13 @@
 
 #include "interchange/css_color.h"
 #include "interchange/css_syntax.h"
+#include "interchange/format_detection.h"
 #include "interchange/stop_ramp.h"
 #include "interchange/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kFormat = "SVG";
+constexpr std::string_view kFormat = GradientFormatName(GradientFormat::Svg);
 // Stops over all gradients, counting inherited ones again for each gradient
 // that takes them, so that many references to one long list stay bounded.
 constexpr size_t kMaxStopsPerFile = 64 * kMaxInterchangeStops;

@@ -28,7 +28,7 @@ TEST(FileChoices, LoadFailureNamesTheCauseOnASecondLine) {
   } cases[] = {
       {ggr, "GIMP グラデーションの内容を読み取れません (" + ggr.error + ")"},
       {ImportGradients("<svg xmlns='http://www.w3.org/2000/svg'/>"),
-       "SVG グラデーションの内容を読み取れません (SVG: no <linearGradient> or "
+       "SVG グラデーションの内容を読み取れません (SVG gradient: no <linearGradient> or "
        "<radialGradient>)"},
       {ImportGradients("not a gradient at all"), "対応している形式のファイルではありません"},
       {ImportGradients(std::string(kMaxInterchangeBytes + 1, ' ')),

@@ -11,29 +11,12 @@
 #include <vector>
 
 #include "interchange/fit_tolerance.h"
+#include "interchange/format_detection.h"
 #include "interchange/gradient_files.h"
 #include "interchange/linear_export.h"
 #include "source_checks.h"
 
 namespace {
-
-// How the errors of each format start.
-std::string_view ErrorPrefix(GradientFormat format) {
-  switch (format) {
-    case GradientFormat::VelumbraRecord:
-      return "Velumbra gradation: ";
-    case GradientFormat::Grd8:
-      return "8BGR gradient file: ";
-    case GradientFormat::Ggr:
-      return "GIMP gradient: ";
-    case GradientFormat::Svg:
-      return "SVG";
-    case GradientFormat::Css:
-      return "CSS";
-    default:
-      return "";
-  }
-}
 
 // A fitted track: the first and last samples always stand, besides them a
 // stop per sample at most and a pair per hard edge; in order within 0..100,
@@ -100,7 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(result.problem == ImportProblem::UnknownFormat ||
                result.problem == ImportProblem::Invalid);
     if (result.problem == ImportProblem::Invalid) {
-      FUZZ_CHECK(result.error.compare(0, ErrorPrefix(format).size(), ErrorPrefix(format)) == 0);
+      const std::string prefix = std::string(GradientFormatName(format)) + ": ";
+      FUZZ_CHECK(result.error.compare(0, prefix.size(), prefix) == 0);
     }
     FUZZ_CHECK(!result.error.empty());
     return 0;

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const ReadResult result = ReadCssGradients(bytes);
-  CheckReadResult(result, "CSS");
+  CheckReadResult(result, GradientFormatName(GradientFormat::Css));
   CheckSameRead(result, ReadCssGradients(bytes));
   if (result.ok()) FUZZ_CHECK(DetectGradientFormat(bytes) != GradientFormat::Unknown);
   return 0;

@@ -4,13 +4,14 @@
 // same again.
 #include <string_view>
 
+#include "interchange/format_detection.h"
 #include "interchange/svg_format.h"
 #include "source_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const ReadResult result = ReadSvgGradients(bytes);
-  CheckReadResult(result, "SVG");
+  CheckReadResult(result, GradientFormatName(GradientFormat::Svg));
   CheckSameRead(result, ReadSvgGradients(bytes));
   return 0;
 }

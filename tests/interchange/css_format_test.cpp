@@ -108,23 +108,28 @@ TEST(CssFormat, RefusesWhatCannotBeAGradationAndSaysWhere) {
     const char* error;
   } cases[] = {
       {"linear-gradient(red 10px, blue)",
-       "CSS: line 1: stop positions in px cannot be placed on a gradation; use percentages"},
-      {"color: red;", "CSS: no linear-gradient() or repeating-linear-gradient() found"},
-      {"\n\nlinear-gradient(red, bleu)", "CSS: line 3: 'bleu' is not a colour"},
+       "CSS gradient: line 1: stop positions in px cannot be placed on a gradation; use "
+       "percentages"},
+      {"color: red;", "CSS gradient: no linear-gradient() or repeating-linear-gradient() found"},
+      {"\n\nlinear-gradient(red, bleu)", "CSS gradient: line 3: 'bleu' is not a colour"},
       {"linear-gradient(red, 50%)",
-       "CSS: line 1: a colour hint must stand between two colour stops"},
-      {"linear-gradient(red, 20%, 50%, blue)", "CSS: line 1: a colour hint must stand between"},
-      {"linear-gradient(red 50, blue)", "CSS: line 1: the stop position '50' has no unit"},
-      {"linear-gradient(red, var(--x))", "CSS: line 1: var() cannot be resolved"},
-      {"linear-gradient(red calc(50%), blue)", "CSS: line 1: calc() positions cannot be placed"},
-      {"linear-gradient(red 1% 2% 3%, blue)", "CSS: line 1: 'red 1% 2% 3%' has more than two"},
-      {"linear-gradient(red, , blue)", "CSS: line 1: an empty argument"},
-      {"linear-gradient(to right)", "CSS: line 1: a gradient without colour stops"},
-      {"linear-gradient(red, blue", "CSS: line 1: linear-gradient( is never closed"},
-      {deep, "CSS: line 1: parentheses nested deeper than 32"},
-      {"repeating-linear-gradient(red 0%, blue 0.001%)", "CSS: line 1: the repeating gradient"},
-      {many, "CSS: line 1: more than 10000 colour stops"},
-      {std::string(kMaxInterchangeBytes + 1, ' '), "CSS: the text is longer than"},
+       "CSS gradient: line 1: a colour hint must stand between two colour stops"},
+      {"linear-gradient(red, 20%, 50%, blue)",
+       "CSS gradient: line 1: a colour hint must stand between"},
+      {"linear-gradient(red 50, blue)", "CSS gradient: line 1: the stop position '50' has no unit"},
+      {"linear-gradient(red, var(--x))", "CSS gradient: line 1: var() cannot be resolved"},
+      {"linear-gradient(red calc(50%), blue)",
+       "CSS gradient: line 1: calc() positions cannot be placed"},
+      {"linear-gradient(red 1% 2% 3%, blue)",
+       "CSS gradient: line 1: 'red 1% 2% 3%' has more than two"},
+      {"linear-gradient(red, , blue)", "CSS gradient: line 1: an empty argument"},
+      {"linear-gradient(to right)", "CSS gradient: line 1: a gradient without colour stops"},
+      {"linear-gradient(red, blue", "CSS gradient: line 1: linear-gradient( is never closed"},
+      {deep, "CSS gradient: line 1: parentheses nested deeper than 32"},
+      {"repeating-linear-gradient(red 0%, blue 0.001%)",
+       "CSS gradient: line 1: the repeating gradient"},
+      {many, "CSS gradient: line 1: more than 10000 colour stops"},
+      {std::string(kMaxInterchangeBytes + 1, ' '), "CSS gradient: the text is longer than"},
   };
   for (const Case& c : cases) {
     const ReadResult read = ReadCssGradients(c.css);
@@ -184,7 +189,7 @@ TEST(CssFormat, MangledTextIsReadOrRefusedCleanly) {
         EXPECT_TRUE(c.alpha >= 0.0 && c.alpha <= 1.0) << css;
       }
     } else {
-      EXPECT_EQ(read.error.rfind("CSS: ", 0), 0u) << read.error;
+      EXPECT_EQ(read.error.rfind("CSS gradient: ", 0), 0u) << read.error;
     }
   }
 }

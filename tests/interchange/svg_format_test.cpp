@@ -123,14 +123,15 @@ TEST(SvgFormat, RefusesWithAnSvgError) {
     const char* error;
   } cases[] = {
       {"<svg><linearGradient id='a'><stop></linearGradient></svg>",
-       "SVG: malformed XML: Start-end tags mismatch at byte 36"},
-      {"", "SVG: malformed XML: No document element found at byte 0"},
-      {Svg("<rect/>"), "SVG: no <linearGradient> or <radialGradient>"},
+       "SVG gradient: malformed XML: Start-end tags mismatch at byte 36"},
+      {"", "SVG gradient: malformed XML: No document element found at byte 0"},
+      {Svg("<rect/>"), "SVG gradient: no <linearGradient> or <radialGradient>"},
       {Svg("<linearGradient id='a' href='other.svg#b'/>"),
-       "SVG: no gradient has stops (SVG gradient 'a' has no stops and its href 'other.svg#b' "
+       "SVG gradient: no gradient has stops (SVG gradient 'a' has no stops and its href "
+       "'other.svg#b' "
        "leads outside the file, so it paints nothing; skipped)"},
-      {Svg(many), "SVG: gradient 'm' has more than 10000 stops"},
-      {std::string(kMaxInterchangeBytes + 1, ' '), "SVG: the file is larger than"},
+      {Svg(many), "SVG gradient: gradient 'm' has more than 10000 stops"},
+      {std::string(kMaxInterchangeBytes + 1, ' '), "SVG gradient: the file is larger than"},
   };
   for (const Case& c : cases) {
     const ReadResult read = ReadSvgGradients(c.svg);
