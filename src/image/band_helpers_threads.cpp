@@ -15,16 +15,19 @@
 struct BandHelpers::State {
   std::mutex mutex;
   std::condition_variable wake;  // a job was posted, or stop
-  std::condition_variable idle;  // no helper inside the job any more
+  std::condition_variable idle;  // no helper inside the job any more, or one more started
   BandJob* job = nullptr;        // open for helpers to join
   unsigned generation = 0;       // counts jobs, so none is joined twice
   int wanted = 0;                // helpers the open job may still take
   int inside = 0;                // helpers running the job
+  int started = 0;               // helpers that reached Serve
   bool stop = false;
   std::vector<std::thread> threads;
 
   void Serve() {
     std::unique_lock<std::mutex> lock(mutex);
+    ++started;
+    idle.notify_one();
     unsigned seen = generation;
     for (;;) {
       wake.wait(lock, [&] { return stop || (job != nullptr && generation != seen && wanted > 0); });
@@ -66,6 +69,11 @@ bool BandHelpers::Start(BandJob& job, int count) {
       }
     } catch (const std::system_error&) {
     }
+    // A thread's start allocates (the runtime's bookkeeping, on the new
+    // thread): wait for it here, once, so that no later call sees it.
+    std::unique_lock<std::mutex> lock(state_->mutex);
+    state_->idle.wait(
+        lock, [this] { return state_->started == static_cast<int>(state_->threads.size()); });
   }
   if (state_->threads.empty()) return false;
   {
