@@ -18,14 +18,6 @@
 
 namespace {
 
-ImportResult Failure(GradientFormat format, ImportProblem problem, std::string error) {
-  ImportResult result;
-  result.format = format;
-  result.problem = problem;
-  result.error = std::move(error);
-  return result;
-}
-
 ImportResult FromRecord(GradationData gradation) {
   ImportResult result;
   result.format = GradientFormat::VelumbraRecord;
@@ -39,28 +31,28 @@ ImportResult FromRecord(GradationData gradation) {
 
 ImportResult ImportOrThrow(std::string_view bytes) {
   if (bytes.size() > kMaxInterchangeBytes) {
-    return Failure(GradientFormat::Unknown, ImportProblem::TooLarge,
-                   "the file is larger than 16 MiB");
+    return ImportFailure(GradientFormat::Unknown, ImportProblem::TooLarge,
+                         "the file is larger than 16 MiB");
   }
   const GradientFormat format = DetectGradientFormat(bytes);
   if (format == GradientFormat::Unknown) {
-    return Failure(format, ImportProblem::UnknownFormat,
-                   "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file");
+    return ImportFailure(format, ImportProblem::UnknownFormat,
+                         "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file");
   }
   if (format == GradientFormat::VelumbraRecord) {
     GradationData gradation;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     if (ReadGradationBytes(gradation, data, bytes.size()) == 0) {
-      return Failure(format, ImportProblem::Invalid,
-                     std::string(GradientFormatName(format)) + ": the record is cut short");
+      return ImportFailure(format, ImportProblem::Invalid,
+                           std::string(GradientFormatName(format)) + ": the record is cut short");
     }
     return FromRecord(std::move(gradation));
   }
   ReadResult read = ReadGradientSources(format, bytes);
-  if (!read.ok()) return Failure(format, ImportProblem::Invalid, read.error);
+  if (!read.ok()) return ImportFailure(format, ImportProblem::Invalid, read.error);
   if (read.gradients.empty()) {
-    return Failure(format, ImportProblem::Invalid,
-                   std::string(GradientFormatName(format)) + ": no gradient in the file");
+    return ImportFailure(format, ImportProblem::Invalid,
+                         std::string(GradientFormatName(format)) + ": no gradient in the file");
   }
   ImportResult result;
   result.format = format;
@@ -83,6 +75,14 @@ std::string LowerExtension(std::string_view path) {
 
 }  // namespace
 
+ImportResult ImportFailure(GradientFormat format, ImportProblem problem, std::string error) {
+  ImportResult result;
+  result.format = format;
+  result.problem = problem;
+  result.error = std::move(error);
+  return result;
+}
+
 ReadResult ReadGradientSources(GradientFormat format, std::string_view bytes) {
   switch (format) {
     case GradientFormat::Grd8:
@@ -104,8 +104,8 @@ ImportResult ImportGradients(std::string_view bytes) {
   try {
     return ImportOrThrow(bytes);
   } catch (const std::bad_alloc&) {
-    return Failure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
-                   "not enough memory to read the file");
+    return ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
+                         "not enough memory to read the file");
   }
 }
 
@@ -118,18 +118,18 @@ ImportResult ImportGradientFile(const char* path) {
     std::string bytes;
     switch (ReadWholeFile(path, kMaxInterchangeBytes, bytes)) {
       case FileReadStatus::Unreadable:
-        return Failure(GradientFormat::Unknown, ImportProblem::Unreadable,
-                       "the file cannot be opened or read");
+        return ImportFailure(GradientFormat::Unknown, ImportProblem::Unreadable,
+                             "the file cannot be opened or read");
       case FileReadStatus::TooLarge:
-        return Failure(GradientFormat::Unknown, ImportProblem::TooLarge,
-                       "the file is larger than 16 MiB");
+        return ImportFailure(GradientFormat::Unknown, ImportProblem::TooLarge,
+                             "the file is larger than 16 MiB");
       case FileReadStatus::Read:
         break;
     }
     return ImportOrThrow(bytes);
   } catch (const std::bad_alloc&) {
-    return Failure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
-                   "not enough memory to read the file");
+    return ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
+                         "not enough memory to read the file");
   }
 }
 

@@ -38,6 +38,9 @@ struct ImportResult {
   bool ok() const { return problem == ImportProblem::None; }
 };
 
+// A failed import: nothing loaded, the problem and its message.
+ImportResult ImportFailure(GradientFormat format, ImportProblem problem, std::string error);
+
 ImportResult ImportGradients(std::string_view bytes);
 
 // The format's own reader, unfitted: what an import of these bytes fits.

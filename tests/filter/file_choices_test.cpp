@@ -10,14 +10,6 @@
 
 namespace {
 
-ImportResult Problem(ImportProblem problem, GradientFormat format, std::string error) {
-  ImportResult result;
-  result.problem = problem;
-  result.format = format;
-  result.error = std::move(error);
-  return result;
-}
-
 TEST(FileChoices, LoadFailureNamesTheCauseOnASecondLine) {
   const std::string brokenGgr = "GIMP Gradient\nName: x\n1\n0 0.5 1 bad\n";
   const ImportResult ggr = ImportGradients(brokenGgr);
@@ -34,11 +26,13 @@ TEST(FileChoices, LoadFailureNamesTheCauseOnASecondLine) {
       {ImportGradients(std::string(kMaxInterchangeBytes + 1, ' ')),
        "ファイルが大きすぎます (16 MiB まで)"},
       {ImportGradientFile("/no/such/folder/x.ggr"), "ファイルを開けないか、読み取れません"},
-      {Problem(ImportProblem::OutOfMemory, GradientFormat::Unknown, "x"), "メモリが足りません"},
+      {ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory, "x"),
+       "メモリが足りません"},
       // The reader's detail may quote the file: only ASCII passes into code page 932.
-      {Problem(ImportProblem::Invalid, GradientFormat::Css, "CSS gradient: caf\xC3\xA9 au lait\n"),
+      {ImportFailure(GradientFormat::Css, ImportProblem::Invalid,
+                     "CSS gradient: caf\xC3\xA9 au lait\n"),
        "CSS グラデーションの内容を読み取れません (CSS gradient: caf?? au lait?)"},
-      {Problem(ImportProblem::Invalid, GradientFormat::Grd8, ""),
+      {ImportFailure(GradientFormat::Grd8, ImportProblem::Invalid, ""),
        "8BGR グラデーションの内容を読み取れません"},
   };
   for (const auto& c : cases) {
