@@ -253,7 +253,7 @@ TEST_F(Cli, AllNamesFilesSafelyAndUniquely) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> expected = {
       "x.ggr",          "con_.ggr", "ab.ggr",        "dup.ggr",        "DUP-2.ggr",
-      "gradient-6.ggr", "ab-2.ggr", "COM1_.txt.ggr", "gradient-9.ggr", "日本語.ggr"};
+      "gradient-6.ggr", "ab-2.ggr", "COM1_.txt.ggr", "gradient-9.ggr", u8"日本語.ggr"};
   std::string listed;
   for (const std::string& name : expected) {
     listed += (fs::path("out") / name).string() + "\n";

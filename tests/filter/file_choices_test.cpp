@@ -18,27 +18,27 @@ TEST(FileChoices, LoadFailureNamesTheCauseOnASecondLine) {
     ImportResult result;
     std::string cause;
   } cases[] = {
-      {ggr, "GIMP グラデーションの内容を読み取れません (" + ggr.error + ")"},
+      {ggr, u8"GIMP グラデーションの内容を読み取れません (" + ggr.error + ")"},
       {ImportGradients("<svg xmlns='http://www.w3.org/2000/svg'/>"),
-       "SVG グラデーションの内容を読み取れません (SVG gradient: no <linearGradient> or "
+       u8"SVG グラデーションの内容を読み取れません (SVG gradient: no <linearGradient> or "
        "<radialGradient>)"},
-      {ImportGradients("not a gradient at all"), "対応している形式のファイルではありません"},
+      {ImportGradients("not a gradient at all"), u8"対応している形式のファイルではありません"},
       {ImportGradients(std::string(kMaxInterchangeBytes + 1, ' ')),
-       "ファイルが大きすぎます (16 MiB まで)"},
-      {ImportGradientFile("/no/such/folder/x.ggr"), "ファイルを開けないか、読み取れません"},
+       u8"ファイルが大きすぎます (16 MiB まで)"},
+      {ImportGradientFile("/no/such/folder/x.ggr"), u8"ファイルを開けないか、読み取れません"},
       {ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory, "x"),
-       "メモリが足りません"},
+       u8"メモリが足りません"},
       // The reader's detail may quote the file: only ASCII passes into code page 932.
       {ImportFailure(GradientFormat::Css, ImportProblem::Invalid,
                      "CSS gradient: caf\xC3\xA9 au lait\n"),
-       "CSS グラデーションの内容を読み取れません (CSS gradient: caf?? au lait?)"},
+       u8"CSS グラデーションの内容を読み取れません (CSS gradient: caf?? au lait?)"},
       {ImportFailure(GradientFormat::Grd8, ImportProblem::Invalid, ""),
-       "8BGR グラデーションの内容を読み取れません"},
+       u8"8BGR グラデーションの内容を読み取れません"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.result.error);
     EXPECT_EQ(FromCp932(LoadFailureMessage(c.result)),
-              "グラデーションファイルの読み込みに失敗しました\r\n" + c.cause);
+              u8"グラデーションファイルの読み込みに失敗しました\r\n" + c.cause);
   }
 }
 

@@ -14,34 +14,34 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
     const char* cp932;
     const char* utf8;
   } cases[] = {
-      {ui_strings::kLoadButton, "読込"},
-      {ui_strings::kSaveButton, "保存"},
-      {ui_strings::kColorGroup, "色"},
-      {ui_strings::kOpacityGroup, "透過"},
-      {ui_strings::kLoadFailed, "グラデーションファイルの読み込みに失敗しました"},
-      {ui_strings::kSaveFailed, "グラデーションファイルの出力に失敗しました"},
-      {ui_strings::kFileUnreadable, "ファイルを開けないか、読み取れません"},
-      {ui_strings::kFileTooLarge, "ファイルが大きすぎます (16 MiB まで)"},
-      {ui_strings::kUnknownFileFormat, "対応している形式のファイルではありません"},
-      {ui_strings::kOutOfMemory, "メモリが足りません"},
-      {ui_strings::kContentUnreadable, "の内容を読み取れません"},
-      {ui_strings::kVelumbraFormat, "Velumbra グラデーション"},
-      {ui_strings::kGrd8Format, "8BGR グラデーション"},
-      {ui_strings::kGgrFormat, "GIMP グラデーション"},
-      {ui_strings::kSvgFormat, "SVG グラデーション"},
-      {ui_strings::kCssFormat, "CSS グラデーション"},
-      {ui_strings::kReplaceQuestion, " は既にあります。\r\n置き換えますか?"},
-      {ui_strings::kChooserTitle, "グラデーションの選択"},
-      {ui_strings::kChooserPrompt, "読み込むグラデーションを選んでください"},
-      {ui_strings::kChooserCancel, "キャンセル"},
-      {ui_strings::kMenuUndo, "元に戻す\tCtrl+Z"},
-      {ui_strings::kMenuRedo, "やり直し\tCtrl+Y"},
-      {ui_strings::kMenuCopy, "コピー\tCtrl+C"},
-      {ui_strings::kMenuPaste, "貼り付け\tCtrl+V"},
-      {ui_strings::kMenuReverse, "左右反転"},
-      {ui_strings::kMenuDistribute, "等間隔に配置"},
-      {ui_strings::kMenuDelete, "選択中の分岐点を削除\tDel"},
-      {ui_strings::kMenuReset, "初期化"},
+      {ui_strings::kLoadButton, u8"読込"},
+      {ui_strings::kSaveButton, u8"保存"},
+      {ui_strings::kColorGroup, u8"色"},
+      {ui_strings::kOpacityGroup, u8"透過"},
+      {ui_strings::kLoadFailed, u8"グラデーションファイルの読み込みに失敗しました"},
+      {ui_strings::kSaveFailed, u8"グラデーションファイルの出力に失敗しました"},
+      {ui_strings::kFileUnreadable, u8"ファイルを開けないか、読み取れません"},
+      {ui_strings::kFileTooLarge, u8"ファイルが大きすぎます (16 MiB まで)"},
+      {ui_strings::kUnknownFileFormat, u8"対応している形式のファイルではありません"},
+      {ui_strings::kOutOfMemory, u8"メモリが足りません"},
+      {ui_strings::kContentUnreadable, u8"の内容を読み取れません"},
+      {ui_strings::kVelumbraFormat, u8"Velumbra グラデーション"},
+      {ui_strings::kGrd8Format, u8"8BGR グラデーション"},
+      {ui_strings::kGgrFormat, u8"GIMP グラデーション"},
+      {ui_strings::kSvgFormat, u8"SVG グラデーション"},
+      {ui_strings::kCssFormat, u8"CSS グラデーション"},
+      {ui_strings::kReplaceQuestion, u8" は既にあります。\r\n置き換えますか?"},
+      {ui_strings::kChooserTitle, u8"グラデーションの選択"},
+      {ui_strings::kChooserPrompt, u8"読み込むグラデーションを選んでください"},
+      {ui_strings::kChooserCancel, u8"キャンセル"},
+      {ui_strings::kMenuUndo, u8"元に戻す\tCtrl+Z"},
+      {ui_strings::kMenuRedo, u8"やり直し\tCtrl+Y"},
+      {ui_strings::kMenuCopy, u8"コピー\tCtrl+C"},
+      {ui_strings::kMenuPaste, u8"貼り付け\tCtrl+V"},
+      {ui_strings::kMenuReverse, u8"左右反転"},
+      {ui_strings::kMenuDistribute, u8"等間隔に配置"},
+      {ui_strings::kMenuDelete, u8"選択中の分岐点を削除\tDel"},
+      {ui_strings::kMenuReset, u8"初期化"},
   };
   for (const Case& c : cases) EXPECT_EQ(FromCp932(c.cp932), c.utf8);
 }
@@ -59,14 +59,14 @@ std::vector<std::string> Pieces(const char* list) {
 TEST(UiStrings, FileFiltersAreDoublyTerminatedPairs) {
   EXPECT_EQ(
       Pieces(ui_strings::kLoadFileFilter),
-      (std::vector<std::string>{"Velumbra file(*.grd)", "*.grd", "対応するすべてのファイル",
-                                "*.grd;*.ggr;*.svg;*.css;*.txt", "GIMP グラデーション (*.ggr)",
+      (std::vector<std::string>{"Velumbra file(*.grd)", "*.grd", u8"対応するすべてのファイル",
+                                "*.grd;*.ggr;*.svg;*.css;*.txt", u8"GIMP グラデーション (*.ggr)",
                                 "*.ggr", "SVG (*.svg)", "*.svg", "CSS (*.css;*.txt)", "*.css;*.txt",
-                                "すべてのファイル(*.*)", "*.*"}));
+                                u8"すべてのファイル(*.*)", "*.*"}));
   EXPECT_EQ(Pieces(ui_strings::kSaveFileFilter),
             (std::vector<std::string>{
-                "Velumbra file(*.grd)", "*.grd", "GIMP グラデーション (*.ggr)", "*.ggr",
-                "SVG (*.svg)", "*.svg", "CSS (*.css)", "*.css", "すべてのファイル(*.*)", "*.*"}));
+                "Velumbra file(*.grd)", "*.grd", u8"GIMP グラデーション (*.ggr)", "*.ggr",
+                "SVG (*.svg)", "*.svg", "CSS (*.css)", "*.css", u8"すべてのファイル(*.*)", "*.*"}));
 }
 
 }  // namespace

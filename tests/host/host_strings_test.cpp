@@ -25,11 +25,11 @@ TEST(HostStrings, MenuCaptionsSpellTheJapaneseText) {
     const char* cp932;
     const char* utf8;
   } cases[] = {
-      {text::kMenuFile, "ファイル(&F)"},
-      {text::kMenuLoadProject, "プロジェクトを開く(&O)..."},
-      {text::kMenuSaveProject, "プロジェクトを保存(&S)..."},
-      {text::kMenuRunScript, "Luaスクリプトを実行(&R)..."},
-      {text::kMenuExit, "終了(&X)"},
+      {text::kMenuFile, u8"ファイル(&F)"},
+      {text::kMenuLoadProject, u8"プロジェクトを開く(&O)..."},
+      {text::kMenuSaveProject, u8"プロジェクトを保存(&S)..."},
+      {text::kMenuRunScript, u8"Luaスクリプトを実行(&R)..."},
+      {text::kMenuExit, u8"終了(&X)"},
   };
   for (const Case& c : cases) EXPECT_EQ(FromCp932(c.cp932), c.utf8);
 }
@@ -43,10 +43,10 @@ TEST(HostStrings, FileFiltersArePairsEndingInTwoNuls) {
   } cases[] = {
       {text::kProjectFileFilter,
        sizeof text::kProjectFileFilter,
-       {"プロジェクトデータ(*.dat)", "*.dat", "すべてのファイル(*.*)", "*.*"}},
+       {u8"プロジェクトデータ(*.dat)", "*.dat", u8"すべてのファイル(*.*)", "*.*"}},
       {text::kScriptFileFilter,
        sizeof text::kScriptFileFilter,
-       {"Luaスクリプト(*.lua)", "*.lua", "すべてのファイル(*.*)", "*.*"}},
+       {u8"Luaスクリプト(*.lua)", "*.lua", u8"すべてのファイル(*.*)", "*.*"}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> decoded;
