@@ -46,6 +46,8 @@ int Gradation(lua_State* L) {
   // Arguments are read before the ID is resolved, so type errors come first.
   luaL_checkinteger(L, 1);
   const float point = CheckFloat(L, 2);
+  // Linear by default, unlike the image functions' 4/3: scripts that sample
+  // one point have always had the plain curve.
   const float exponent = lua_gettop(L) >= 3 ? CheckFloat(L, 3) : 1.0f;
   const GradationData& gradation = CheckGradation(L, kIdOutOfRange);
   if (!(point >= 0.0f && point <= 100.0f)) {

@@ -9,6 +9,9 @@
 
 namespace {
 
+// The image functions name GetGradationData in their message for an unknown
+// ID, although that function reports it in other words: the module has always
+// worded it so, and scripts may match on the text.
 const char kIdOutOfRange[] = "Velumbra : GetGradationData over id";
 
 // Arguments 1 to 5, which both functions share; 6 and 7 (read only when both
