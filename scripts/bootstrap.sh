@@ -15,6 +15,7 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
   lua5.1 liblua5.1-0-dev libstb-dev libpugixml-dev libcli11-dev fonts-ipafont-gothic
   dpkg-dev ca-certificates locales python3 strip-nondeterminism
+  fonts-dejavu-core
 )
 
 as_root() {
