@@ -5,6 +5,7 @@
 # make dist   the release zip and its SHA256SUMS in dist/, checked.
 # make dist-check  the release zip from two fresh clones of HEAD, compared.
 # make pictures  the pictures of the editor in docs/.
+# make docs   the HTML guides as the zip holds them, checked in chromium.
 #
 # The Windows tests and make run use the shipped 32-bit build where this
 # machine can run 32-bit programs under Wine, else the 64-bit test build
@@ -139,6 +140,16 @@ dist: bootstrap
 # (a few minutes; not part of make test).
 dist-check: bootstrap
 	scripts/dist-check.sh
+
+# make docs  writes the HTML guides from the Markdown ones into
+# build/docs/package/docs/, laid out as in the zip (open guide.html there),
+# checks them in chromium (tests/docs/check_guides.py) and keeps the English
+# page's first screen as docs/guide-screenshot.png for the README. The pages
+# themselves are not committed: make dist writes them into the zip.
+.PHONY: docs
+docs: bootstrap
+	python3 tests/docs/check_guides.py --source . --work build/docs
+	cp build/docs/guide-screenshot.png docs/guide-screenshot.png
 
 # make pictures  the README's and the guides' pictures of the editor, taken
 # by the host program under Xvfb in a Japanese locale, as make run takes its

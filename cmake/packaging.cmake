@@ -1,5 +1,6 @@
 # The release package, made by make dist: CPack's ZIP of the shipped
-# library, the command-line program, the presets, the texts and the guides.
+# library, the command-line program, the presets, the texts and the guides
+# (Markdown and HTML).
 # Only the "release" component goes in; the tests install nothing.
 set(VELUMBRA_RELEASE_TEXTS ${PROJECT_BINARY_DIR}/release-texts)
 
@@ -60,6 +61,25 @@ foreach(guide IN LISTS velumbra_guides)
     endif()
   endforeach()
 endforeach()
+
+# The guides as HTML pages beside them, for users who open them from the
+# unpacked zip: written by tools/docs/guide_html.py (Debian's cmark-gfm) into
+# the build folder when the zip is made (make-dist.sh builds guide-html), and
+# never committed. The Markdown guides stay the one source, so no generated
+# copy can fall behind them or collide with edits to them on other branches.
+set(velumbra_guide_pages)
+foreach(guide IN LISTS velumbra_guides)
+  get_filename_component(name ${guide} NAME)
+  string(REGEX REPLACE "\\.md$" ".html" name "${name}")
+  list(APPEND velumbra_guide_pages ${PROJECT_BINARY_DIR}/guide-html/${name})
+endforeach()
+add_custom_command(OUTPUT ${velumbra_guide_pages}
+  COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/docs/guide_html.py
+          ${PROJECT_BINARY_DIR}/guide-html ${velumbra_guides}
+  DEPENDS ${velumbra_guides} ${PROJECT_SOURCE_DIR}/tools/docs/guide_html.py
+  COMMENT "HTML guides")
+add_custom_target(guide-html DEPENDS ${velumbra_guide_pages})
+install(FILES ${velumbra_guide_pages} DESTINATION docs COMPONENT release)
 
 # The entries' time: the commit's (a source tarball: CMakeLists.txt's).
 execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -184,8 +184,9 @@ def check_package(folder, version, source, native_cli):
     guides = sorted(name for name in os.listdir(os.path.join(source, "docs"))
                     if re.fullmatch(r"guide.*\.md", name))
     shipped_guides = [f"docs/{name}" for name in guides]
+    guide_pages = {f"docs/{name[:-3]}.html" for name in guides}
     expected = FIXED_FILES | {f"presets/{name}" for name in presets} | set(shipped_guides) \
-        | guide_images(source, shipped_guides)
+        | guide_pages | guide_images(source, shipped_guides)
     files = {os.path.relpath(os.path.join(top, name), folder)
              for top, _, names in os.walk(folder) for name in names}
     check(files == expected, f"{len(files)} files as expected; missing {sorted(expected - files)}, "

@@ -3,14 +3,16 @@
 presets/README's order, five to a row, the gradient as `velumbra render`
 draws it (over the checkerboard where it is transparent) above the sample
 image recoloured through it by `velumbra map`, laid over the sample image so
-that the overlays show what they leave visible.
+that the overlays show what they leave visible, and under them the preset's
+file name, written by ImageMagick's `convert` in DejaVu Sans.
 
 Usage:
   tools/presets/contact_sheet.py --velumbra build/native/velumbra \\
       --sample-photo build/native/sample-photo [--presets DIR] [--out FILE]
 
-Standard library only: PNGs are read and written here with zlib. The same
-programs draw the same pixels on every machine, so the sheet is reproducible.
+Python's standard library only: PNGs are read and written here with zlib.
+The same programs and font draw the same pixels on every machine, so the
+sheet is reproducible.
 """
 
 import argparse
@@ -29,7 +31,11 @@ STRIP_HEIGHT = 20
 PHOTO_HEIGHT = 160
 GAP = 2  # between a strip and its thumbnail
 MARGIN = 8  # around and between cells
+LABEL_HEIGHT = 20  # under the thumbnail: the file name
+LABEL_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"  # fonts-dejavu-core
+LABEL_POINTS = 13
 BACKGROUND = (0x2B, 0x2B, 0x2B)
+LABEL_COLOUR = "#DDDDDD"
 
 
 def paeth(a, b, c):
@@ -127,6 +133,19 @@ def rgb_rows(image):
     return [bytearray(b for x in range(width) for b in row[4 * x:4 * x + 3]) for row in rows]
 
 
+def label(text, path):
+    """TEXT in light grey on the sheet's background, as RGB rows no taller
+    than LABEL_HEIGHT and no wider than a cell."""
+    if not os.path.isfile(LABEL_FONT):
+        sys.exit(f"contact_sheet: no {LABEL_FONT} (scripts/bootstrap.sh installs fonts-dejavu-core)")
+    run("convert", "-background", "#%02X%02X%02X" % BACKGROUND, "-fill", LABEL_COLOUR,
+        "-font", LABEL_FONT, "-pointsize", str(LABEL_POINTS), "label:" + text, "PNG24:" + path)
+    width, height, _, rows = read_png(path)
+    if width > WIDTH or height > LABEL_HEIGHT:
+        sys.exit(f"contact_sheet: the label {text!r} is {width} x {height}, over {WIDTH} x {LABEL_HEIGHT}")
+    return width, rows
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--velumbra", required=True, help="the native velumbra program")
@@ -137,7 +156,7 @@ def main():
 
     stems = preset_stems()
     rows_of_cells = (len(stems) + COLUMNS - 1) // COLUMNS
-    cell_height = STRIP_HEIGHT + GAP + PHOTO_HEIGHT
+    cell_height = STRIP_HEIGHT + GAP + PHOTO_HEIGHT + LABEL_HEIGHT
     sheet_width = MARGIN + COLUMNS * (WIDTH + MARGIN)
     sheet_height = MARGIN + rows_of_cells * (cell_height + MARGIN)
     sheet = [bytearray(bytes(BACKGROUND) * sheet_width) for _ in range(sheet_height)]
@@ -161,6 +180,9 @@ def main():
             top = MARGIN + (place // COLUMNS) * (cell_height + MARGIN)
             paste(rgb_rows(read_png(strip_path)), left, top)
             paste(over(read_png(mapped_path)[3], photo), left, top + STRIP_HEIGHT + GAP)
+            label_width, label_rows = label(stem + ".grd", os.path.join(work, stem + "-label.png"))
+            paste(label_rows, left + (WIDTH - label_width) // 2, top + STRIP_HEIGHT + GAP + PHOTO_HEIGHT
+                  + (LABEL_HEIGHT - len(label_rows) + 1) // 2)
 
     write_png(args.out, sheet_width, sheet)
     print(f"{args.out}: {len(stems)} presets, {sheet_width} x {sheet_height}, "
