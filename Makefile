@@ -15,8 +15,8 @@
   presets dist dist-check pictures
 
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
-  import_gradients
+# The fuzz targets, as tests/fuzz/CMakeLists.txt reads them too.
+FUZZ_TARGETS := $(strip $(file <tests/fuzz/targets.txt))
 WINDOWS_PRESET ?=
 export WINDOWS_PRESET
 BUILD_WIN64 = cmake --preset win64 -DVELUMBRA_BENCHMARKS=OFF >/dev/null && cmake --build --preset win64

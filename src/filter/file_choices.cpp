@@ -1,28 +1,21 @@
 #include "filter/file_choices.h"
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "filter/ui_strings.h"
 
 namespace {
 
-const char* FormatLabel(GradientFormat format) {
-  switch (format) {
-    case GradientFormat::VelumbraRecord:
-      return ui_strings::kVelumbraFormat;
-    case GradientFormat::Grd8:
-      return ui_strings::kGrd8Format;
-    case GradientFormat::Ggr:
-      return ui_strings::kGgrFormat;
-    case GradientFormat::Svg:
-      return ui_strings::kSvgFormat;
-    case GradientFormat::Css:
-      return ui_strings::kCssFormat;
-    case GradientFormat::Unknown:
-      break;
-  }
-  return nullptr;
+// The text with its "%s" replaced. In code page 932 '%' is never part of a
+// double-byte character, so the search cannot land inside one.
+std::string Filled(std::string_view text, std::string_view value) {
+  std::string filled(text);
+  const size_t at = filled.find("%s");
+  if (at != std::string::npos) filled.replace(at, 2, value);
+  return filled;
 }
 
 // The readers' English detail may quote the file; in a code page 932 message
@@ -42,12 +35,12 @@ std::string CauseLine(const ImportResult& result) {
     case ImportProblem::Unreadable:
       return ui_strings::kFileUnreadable;
     case ImportProblem::TooLarge:
-      return ui_strings::kFileTooLarge;
+      return Filled(ui_strings::kFileTooLarge, std::to_string(kMaxInterchangeMiB));
     case ImportProblem::OutOfMemory:
       return ui_strings::kOutOfMemory;
     case ImportProblem::Invalid:
-      if (const char* format = FormatLabel(result.format)) {
-        std::string line = std::string(format) + ui_strings::kContentUnreadable;
+      if (const GradientFormatRow* row = FormatRow(result.format)) {
+        std::string line = std::string(row->label) + ui_strings::kContentUnreadable;
         if (!result.error.empty()) line += " (" + PrintableAscii(result.error) + ")";
         return line;
       }
@@ -59,26 +52,82 @@ std::string CauseLine(const ImportResult& result) {
   return ui_strings::kUnknownFileFormat;
 }
 
-// The save dialog's entries, in the order of ui_strings::kSaveFileFilter;
-// "*.*" has none.
-constexpr ExportFormat kSaveEntries[] = {ExportFormat::VelumbraRecord, ExportFormat::Ggr,
-                                         ExportFormat::Svg, ExportFormat::Css};
-
-const char* Extension(ExportFormat format) {
-  switch (format) {
-    case ExportFormat::VelumbraRecord:
-      return ".grd";
-    case ExportFormat::Ggr:
-      return ".ggr";
-    case ExportFormat::Svg:
-      return ".svg";
-    case ExportFormat::Css:
-      return ".css";
+// The save dialog's entries but "*.*", in order: the formats written that
+// have an entry in the dialogs.
+std::vector<const GradientFormatRow*> SaveEntries() {
+  std::vector<const GradientFormatRow*> entries;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (row.write != nullptr && row.fileTypeLabel != nullptr) entries.push_back(&row);
   }
-  return "";
+  return entries;
+}
+
+std::string Pattern(const char* extension) { return std::string("*.") + extension; }
+
+// "*.css;*.txt"
+std::string Patterns(const std::vector<const char*>& extensions) {
+  std::string patterns;
+  for (const char* extension : extensions) {
+    if (!patterns.empty()) patterns += ';';
+    patterns += Pattern(extension);
+  }
+  return patterns;
+}
+
+std::vector<const char*> Extensions(const GradientFormatRow& row) {
+  std::vector<const char*> extensions;
+  for (const char* extension : row.extensions) {
+    if (extension != nullptr) extensions.push_back(extension);
+  }
+  return extensions;
+}
+
+void AddEntry(std::string& list, const std::string& label, const std::string& patterns) {
+  list += label;
+  list += '\0';
+  list += patterns;
+  list += '\0';
+}
+
+// The list's end: all files, then the second NUL.
+std::string Finished(std::string list) {
+  constexpr char kAnyFile[] = "*.*";
+  AddEntry(list, Filled(ui_strings::kAllFiles, kAnyFile), kAnyFile);
+  return list + '\0';
 }
 
 }  // namespace
+
+std::string LoadFileFilter() {
+  std::vector<const char*> every;  // each extension once, in the table's order
+  for (const GradientFormatRow& row : kGradientFormats) {
+    for (const char* extension : Extensions(row)) {
+      const auto same = [extension](const char* e) { return std::string_view(e) == extension; };
+      if (std::none_of(every.begin(), every.end(), same)) every.push_back(extension);
+    }
+  }
+
+  std::string list;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (row.fileTypeLabel == nullptr) continue;
+    const std::string patterns = Patterns(Extensions(row));
+    const bool first = list.empty();
+    AddEntry(list, Filled(row.fileTypeLabel, patterns), patterns);
+    if (first) AddEntry(list, ui_strings::kEverySupportedFile, Patterns(every));
+  }
+  return Finished(std::move(list));
+}
+
+std::string SaveFileFilter() {
+  std::string list;
+  for (const GradientFormatRow* row : SaveEntries()) {
+    const std::string pattern = Pattern(row->extensions[0]);
+    AddEntry(list, Filled(row->fileTypeLabel, pattern), pattern);
+  }
+  return Finished(std::move(list));
+}
+
+const char* SaveDefaultExtension() { return SaveEntries().front()->extensions[0]; }
 
 std::string LoadFailureMessage(const ImportResult& result) {
   return std::string(ui_strings::kLoadFailed) + "\r\n" + CauseLine(result);
@@ -102,16 +151,18 @@ std::vector<std::string> ChooserLabels(const std::vector<ImportedGradient>& grad
 
 SaveTarget SaveTargetFor(std::string path, unsigned long filterIndex) {
   SaveTarget target;
-  const std::optional<ExportFormat> typed = ExportFormatForPath(path);
-  constexpr unsigned long kEntryCount = sizeof kSaveEntries / sizeof kSaveEntries[0];
-  if (filterIndex == kEntryCount + 1) {
-    target.format = typed.value_or(ExportFormat::VelumbraRecord);
-  } else if (filterIndex >= 2 && filterIndex <= kEntryCount) {
-    // The first entry's extension is the dialog's default one, and the dialog
-    // adds it itself.
-    target.format = kSaveEntries[filterIndex - 1];
+  const std::vector<const GradientFormatRow*> entries = SaveEntries();
+  target.format = entries.front()->format;
+  const std::optional<GradientFormat> typed = ExportFormatForPath(path);
+  if (filterIndex == entries.size() + 1) {
+    target.format = typed.value_or(target.format);
+  } else if (filterIndex >= 2 && filterIndex <= entries.size()) {
+    // The first entry's extension is the dialog's default one
+    // (SaveDefaultExtension), and the dialog adds it itself.
+    const GradientFormatRow& row = *entries[filterIndex - 1];
+    target.format = row.format;
     if (typed != target.format) {
-      path += Extension(target.format);
+      path += std::string(".") + row.extensions[0];
       target.extensionAdded = true;
     }
   }

@@ -70,7 +70,7 @@ bool CopyGradationToClipboard(HWND owner, const GradationData& gradation) {
   try {
     std::string record(WriteGradationBytes(gradation, nullptr), '\0');
     WriteGradationBytes(gradation, reinterpret_cast<uint8_t*>(record.data()));
-    const std::string css = ExportGradation(gradation, ExportFormat::Css, "");
+    const std::string css = ExportGradation(gradation, GradientFormat::Css, "");
     if (!OpenClipboard(owner)) return false;
     EmptyClipboard();
     Offer(RecordFormat(), record.data(), record.size());

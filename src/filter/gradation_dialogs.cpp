@@ -53,8 +53,8 @@ bool MayWrite(HWND owner, const SaveTarget& target) {
 bool LoadGradationWithDialog(FilterRecord* filter) {
   const int32_t index = Editor().canvas.currentIndex;
   char path[MAX_PATH] = {};
-  OPENFILENAMEA dialog =
-      DialogRecord(Owner(filter), ui_strings::kLoadFileFilter, path, OFN_FILEMUSTEXIST);
+  const std::string types = LoadFileFilter();
+  OPENFILENAMEA dialog = DialogRecord(Owner(filter), types.c_str(), path, OFN_FILEMUSTEXIST);
   if (!GetOpenFileNameA(&dialog)) return false;
   std::string failure;
   switch (LoadGradientFileInto(index, path, Owner(filter), BankChangeReason::File, &failure)) {
@@ -72,9 +72,9 @@ bool LoadGradationWithDialog(FilterRecord* filter) {
 bool SaveGradationWithDialog(FilterRecord* filter) {
   const int32_t index = Editor().canvas.currentIndex;
   char path[MAX_PATH] = {};
-  OPENFILENAMEA dialog =
-      DialogRecord(Owner(filter), ui_strings::kSaveFileFilter, path, OFN_OVERWRITEPROMPT);
-  dialog.lpstrDefExt = ui_strings::kDefaultExtension;
+  const std::string types = SaveFileFilter();
+  OPENFILENAMEA dialog = DialogRecord(Owner(filter), types.c_str(), path, OFN_OVERWRITEPROMPT);
+  dialog.lpstrDefExt = SaveDefaultExtension();
   if (!GetSaveFileNameA(&dialog)) return false;
   const SaveTarget target = SaveTargetFor(path, dialog.nFilterIndex);
   if (!MayWrite(Owner(filter), target)) return false;

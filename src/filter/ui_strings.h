@@ -17,37 +17,19 @@ inline constexpr char kMessageCaption[] = "Velumbra";
 inline constexpr char kLoadFailed[] = "グラデーションファイルの読み込みに失敗しました";
 inline constexpr char kSaveFailed[] = "グラデーションファイルの出力に失敗しました";
 
-// The file dialogs' filter lists: label, pattern, label, pattern, then a
-// second NUL ends the list. A loaded file is recognised by its content, so
-// the first entry serves the other program's .grd packs as well.
-inline constexpr char kLoadFileFilter[] =
-    "Velumbra file(*.grd)\0*.grd\0"
-    "対応するすべてのファイル\0*.grd;*.ggr;*.svg;*.css;*.txt\0"
-    "GIMP グラデーション (*.ggr)\0*.ggr\0"
-    "SVG (*.svg)\0*.svg\0"
-    "CSS (*.css;*.txt)\0*.css;*.txt\0"
-    "すべてのファイル(*.*)\0*.*\0";
-// The entry chosen here decides the format written (see SaveTargetFor).
-inline constexpr char kSaveFileFilter[] =
-    "Velumbra file(*.grd)\0*.grd\0"
-    "GIMP グラデーション (*.ggr)\0*.ggr\0"
-    "SVG (*.svg)\0*.svg\0"
-    "CSS (*.css)\0*.css\0"
-    "すべてのファイル(*.*)\0*.*\0";
-inline constexpr char kDefaultExtension[] = "grd";
+// The file dialogs' entries besides the formats' own (kGradientFormats'
+// fileTypeLabel; see LoadFileFilter), "%s" standing for the patterns.
+inline constexpr char kEverySupportedFile[] = "対応するすべてのファイル";
+inline constexpr char kAllFiles[] = "すべてのファイル(%s)";
 
-// The load-failure message's second line, one per cause.
+// The load-failure message's second line, one per cause; "%s" stands for
+// kMaxInterchangeMiB.
 inline constexpr char kFileUnreadable[] = "ファイルを開けないか、読み取れません";
-inline constexpr char kFileTooLarge[] = "ファイルが大きすぎます (16 MiB まで)";
+inline constexpr char kFileTooLarge[] = "ファイルが大きすぎます (%s MiB まで)";
 inline constexpr char kUnknownFileFormat[] = "対応している形式のファイルではありません";
 inline constexpr char kOutOfMemory[] = "メモリが足りません";
-// "<format> の内容を読み取れません", after one of the format names below.
+// "<format> の内容を読み取れません", after the format's label (kGradientFormats).
 inline constexpr char kContentUnreadable[] = "の内容を読み取れません";
-inline constexpr char kVelumbraFormat[] = "Velumbra グラデーション";
-inline constexpr char kGrd8Format[] = "8BGR グラデーション";
-inline constexpr char kGgrFormat[] = "GIMP グラデーション";
-inline constexpr char kSvgFormat[] = "SVG グラデーション";
-inline constexpr char kCssFormat[] = "CSS グラデーション";
 
 // After a path the save dialog did not ask about (an extension was added).
 inline constexpr char kReplaceQuestion[] = " は既にあります。\r\n置き換えますか?";

@@ -7,13 +7,13 @@
 
 #include "interchange/css_color.h"
 #include "interchange/css_syntax.h"
-#include "interchange/format_detection.h"
+#include "interchange/gradient_formats.h"
 #include "interchange/stop_ramp.h"
 #include "interchange/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kFormat = GradientFormatName(GradientFormat::Css);
+const std::string_view kFormat = GradientFormatName(GradientFormat::Css);
 // Hard edges over the whole file, so that many small repeating gradients
 // cannot multiply into more memory than any gradation could use.
 constexpr size_t kMaxEdgesPerFile = 64 * kMaxInterchangeStops;
@@ -355,10 +355,7 @@ std::string CustomPropertyBefore(const std::string& text, size_t start) {
 }  // namespace
 
 ReadResult ReadCssGradients(std::string_view text) {
-  if (text.size() > kMaxInterchangeBytes) {
-    return ReadFailure(
-        kFormat, "the text is longer than " + std::to_string(kMaxInterchangeBytes) + " bytes");
-  }
+  if (text.size() > kMaxInterchangeBytes) return ReadFailure(kFormat, TooLargeText());
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   const std::string clean = WithoutCommentsAndStrings(text);
   ReadResult result;

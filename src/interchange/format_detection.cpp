@@ -2,21 +2,26 @@
 
 #include <cstdint>
 
-#include "interchange/grd8_format.h"
 #include "persist/gradation_bytes.h"
 
 namespace {
-
-bool IsVelumbraRecord(std::string_view bytes) {
-  if (bytes.size() < kRecordHeaderSize) return false;
-  return GradationRecordLength(reinterpret_cast<const uint8_t*>(bytes.data())) <= bytes.size();
-}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
 bool IsGgrBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool IsVelumbraRecord(std::string_view bytes) {
+  if (bytes.size() < kRecordHeaderSize) return false;
+  return GradationRecordLength(reinterpret_cast<const uint8_t*>(bytes.data())) <= bytes.size();
+}
 
 // GIMP reads the first line whole, so nothing but blanks may follow the
 // words on it. The reader also takes a byte order mark and blanks before
@@ -31,8 +36,6 @@ bool IsGgr(std::string_view bytes) {
   while (!rest.empty() && rest[0] != '\r' && IsGgrBlank(rest[0])) rest.remove_prefix(1);
   return rest.empty() || rest[0] == '\n' || rest[0] == '\r';
 }
-
-bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Skips what may stand before the root element: a byte order mark, white
 // space, the XML declaration and other processing instructions, comments
@@ -69,8 +72,6 @@ bool IsSvg(std::string_view bytes) {
   return name == "svg" || (name.size() > 4 && name.substr(name.size() - 4) == ":svg");
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // CSS function names are ASCII case-insensitive.
 bool IsCss(std::string_view bytes) {
   constexpr std::string_view kFunction = "linear-gradient(";
@@ -83,13 +84,9 @@ bool IsCss(std::string_view bytes) {
   return false;
 }
 
-}  // namespace
-
 GradientFormat DetectGradientFormat(std::string_view bytes) {
-  if (IsVelumbraRecord(bytes)) return GradientFormat::VelumbraRecord;
-  if (HasGrd8Signature(bytes)) return GradientFormat::Grd8;
-  if (IsGgr(bytes)) return GradientFormat::Ggr;
-  if (IsSvg(bytes)) return GradientFormat::Svg;
-  if (IsCss(bytes)) return GradientFormat::Css;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (row.detect(bytes)) return row.format;
+  }
   return GradientFormat::Unknown;
 }

@@ -7,13 +7,13 @@
 #include <string>
 #include <system_error>
 
-#include "interchange/format_detection.h"
 #include "interchange/ggr_segments.h"
+#include "interchange/gradient_formats.h"
 #include "interchange/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kFormat = GradientFormatName(GradientFormat::Ggr);
+const std::string_view kFormat = GradientFormatName(GradientFormat::Ggr);
 // How far apart numbers written with six decimals may leave what was meant
 // to be one position.
 constexpr double kSlack = 1e-6;
@@ -172,10 +172,7 @@ std::string ColorText(const SourceColor& c) {
 }  // namespace
 
 ReadResult ReadGgr(std::string_view bytes) {
-  if (bytes.size() > kMaxInterchangeBytes) {
-    return ReadFailure(kFormat, "the file is larger than " +
-                                    std::to_string(kMaxInterchangeBytes / (1024 * 1024)) + " MiB");
-  }
+  if (bytes.size() > kMaxInterchangeBytes) return ReadFailure(kFormat, TooLargeText());
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   const std::vector<std::string_view> lines = SplitLines(bytes);
   if (lines.empty() || Trim(lines[0]) != "GIMP Gradient") {

@@ -5,13 +5,8 @@
 #include <new>
 #include <utility>
 
-#include "interchange/checked_export.h"
-#include "interchange/css_format.h"
-#include "interchange/ggr_format.h"
-#include "interchange/grd8_format.h"
-#include "interchange/linear_export.h"
+#include "interchange/format_detection.h"
 #include "interchange/source_gradient.h"
-#include "interchange/svg_format.h"
 #include "persist/gradation_bytes.h"
 #include "persist/gradation_file.h"
 #include "persist/whole_file.h"
@@ -29,15 +24,30 @@ ImportResult FromRecord(GradationData gradation) {
   return result;
 }
 
-ImportResult ImportOrThrow(std::string_view bytes) {
-  if (bytes.size() > kMaxInterchangeBytes) {
-    return ImportFailure(GradientFormat::Unknown, ImportProblem::TooLarge,
-                         "the file is larger than 16 MiB");
+ImportResult TooLargeFailure() {
+  return ImportFailure(GradientFormat::Unknown, ImportProblem::TooLarge, TooLargeText());
+}
+
+ImportResult OutOfMemoryFailure() {
+  return ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
+                       std::string(kNotEnoughMemory) + " to read the file");
+}
+
+// "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file"
+std::string UnknownFormatText() {
+  std::string text = "not a ";
+  for (size_t i = 0; i < kGradientFormats.size(); ++i) {
+    if (i > 0) text += i + 1 < kGradientFormats.size() ? ", " : " or ";
+    text += GradientFormatFamily(kGradientFormats[i]);
   }
+  return text + " gradient file";
+}
+
+// The bytes are within kMaxInterchangeBytes: both ways in refuse more.
+ImportResult ImportOrThrow(std::string_view bytes) {
   const GradientFormat format = DetectGradientFormat(bytes);
   if (format == GradientFormat::Unknown) {
-    return ImportFailure(format, ImportProblem::UnknownFormat,
-                         "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file");
+    return ImportFailure(format, ImportProblem::UnknownFormat, UnknownFormatText());
   }
   if (format == GradientFormat::VelumbraRecord) {
     GradationData gradation;
@@ -64,6 +74,12 @@ ImportResult ImportOrThrow(std::string_view bytes) {
   return result;
 }
 
+// The format's row, if the format is written.
+const GradientFormatRow* WrittenRow(GradientFormat format) {
+  const GradientFormatRow* row = FormatRow(format);
+  return row != nullptr && row->write != nullptr ? row : nullptr;
+}
+
 std::string LowerExtension(std::string_view path) {
   const size_t slash = path.find_last_of("/\\");
   const size_t dot = path.find_last_of('.');
@@ -84,28 +100,21 @@ ImportResult ImportFailure(GradientFormat format, ImportProblem problem, std::st
 }
 
 ReadResult ReadGradientSources(GradientFormat format, std::string_view bytes) {
-  switch (format) {
-    case GradientFormat::Grd8:
-      return ReadGrd8Gradients(bytes);
-    case GradientFormat::Ggr:
-      return ReadGgr(bytes);
-    case GradientFormat::Svg:
-      return ReadSvgGradients(bytes);
-    case GradientFormat::Css:
-      return ReadCssGradients(bytes);
-    default:
-      return ReadFailure("gradient file", "not a format this editor reads");
+  const GradientFormatRow* row = FormatRow(format);
+  if (row == nullptr || row->read == nullptr) {
+    return ReadFailure("gradient file", "not a format this editor reads");
   }
+  return row->read(bytes);
 }
 
 // Nothing may escape into a window procedure or a host callback: running out
 // of memory on a large file is a failed import like any other.
 ImportResult ImportGradients(std::string_view bytes) {
   try {
+    if (bytes.size() > kMaxInterchangeBytes) return TooLargeFailure();
     return ImportOrThrow(bytes);
   } catch (const std::bad_alloc&) {
-    return ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
-                         "not enough memory to read the file");
+    return OutOfMemoryFailure();
   }
 }
 
@@ -121,69 +130,39 @@ ImportResult ImportGradientFile(const char* path) {
         return ImportFailure(GradientFormat::Unknown, ImportProblem::Unreadable,
                              "the file cannot be opened or read");
       case FileReadStatus::TooLarge:
-        return ImportFailure(GradientFormat::Unknown, ImportProblem::TooLarge,
-                             "the file is larger than 16 MiB");
+        return TooLargeFailure();
       case FileReadStatus::Read:
         break;
     }
     return ImportOrThrow(bytes);
   } catch (const std::bad_alloc&) {
-    return ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory,
-                         "not enough memory to read the file");
+    return OutOfMemoryFailure();
   }
 }
 
-std::optional<ExportFormat> ExportFormatForPath(std::string_view path) {
+std::optional<GradientFormat> ExportFormatForPath(std::string_view path) {
   const std::string extension = LowerExtension(path);
-  if (extension == "grd") return ExportFormat::VelumbraRecord;
-  if (extension == "ggr") return ExportFormat::Ggr;
-  if (extension == "svg") return ExportFormat::Svg;
-  if (extension == "css" || extension == "txt") return ExportFormat::Css;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (row.write == nullptr) continue;
+    for (const char* listed : row.extensions) {
+      if (listed != nullptr && extension == listed) return row.format;
+    }
+  }
   return std::nullopt;
 }
 
-const char* ExportFormatName(ExportFormat format) {
-  switch (format) {
-    case ExportFormat::VelumbraRecord:
-      return GradientFormatName(GradientFormat::VelumbraRecord);
-    case ExportFormat::Ggr:
-      return GradientFormatName(GradientFormat::Ggr);
-    case ExportFormat::Svg:
-      return GradientFormatName(GradientFormat::Svg);
-    case ExportFormat::Css:
-      return GradientFormatName(GradientFormat::Css);
-  }
-  return "";
-}
-
-std::string ExportGradation(const GradationData& gradation, ExportFormat format,
+std::string ExportGradation(const GradationData& gradation, GradientFormat format,
                             std::string_view name) {
-  switch (format) {
-    case ExportFormat::VelumbraRecord: {
-      std::string record(WriteGradationBytes(gradation, nullptr), '\0');
-      WriteGradationBytes(gradation, reinterpret_cast<uint8_t*>(record.data()));
-      return record;
-    }
-    case ExportFormat::Ggr:
-      return WriteCheckedLinearFile(
-          gradation, StopBlend::Straight,
-          [&](const std::vector<LinearStop>& stops) { return WriteGgr(stops, name); }, ReadGgr);
-    case ExportFormat::Svg:
-      return WriteCheckedLinearFile(
-          gradation, StopBlend::Straight,
-          [&](const std::vector<LinearStop>& stops) { return WriteSvgGradient(stops, name); },
-          ReadSvgGradients);
-    case ExportFormat::Css:
-      return WriteCheckedLinearFile(gradation, StopBlend::Premultiplied, WriteCssGradient,
-                                    ReadCssGradients);
-  }
-  return {};
+  const GradientFormatRow* row = WrittenRow(format);
+  return row != nullptr ? row->write(gradation, name) : std::string();
 }
 
-bool SaveGradientFile(const char* path, const GradationData& gradation, ExportFormat format,
+bool SaveGradientFile(const char* path, const GradationData& gradation, GradientFormat format,
                       std::string_view name) {
+  const GradientFormatRow* row = WrittenRow(format);
+  if (row == nullptr) return false;
   try {
-    return WriteFileAtomically(path, ExportGradation(gradation, format, name));
+    return WriteFileAtomically(path, row->write(gradation, name));
   } catch (const std::bad_alloc&) {
     return false;
   }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "interchange/fitting.h"
-#include "interchange/format_detection.h"
+#include "interchange/gradient_formats.h"
 #include "interchange/source_gradient.h"
 #include "model/gradation.h"
 
@@ -41,22 +41,25 @@ struct ImportResult {
 // A failed import: nothing loaded, the problem and its message.
 ImportResult ImportFailure(GradientFormat format, ImportProblem problem, std::string error);
 
+// Running out of memory, as the import and the command line say it.
+inline constexpr char kNotEnoughMemory[] = "not enough memory";
+
 ImportResult ImportGradients(std::string_view bytes);
 
 // The format's own reader, unfitted: what an import of these bytes fits.
 ReadResult ReadGradientSources(GradientFormat format, std::string_view bytes);
 ImportResult ImportGradientFile(const char* path);
 
-enum class ExportFormat { VelumbraRecord, Ggr, Svg, Css };
+// The format written for the path's extension, case-insensitive: the first
+// row with a writer that lists it (.grd, .ggr, .svg, .css or .txt).
+std::optional<GradientFormat> ExportFormatForPath(std::string_view path);
 
-// By the path's extension, case-insensitive: .grd, .ggr, .svg, .css or .txt.
-std::optional<ExportFormat> ExportFormatForPath(std::string_view path);
-const char* ExportFormatName(ExportFormat format);
-
-// The file's bytes. `name` goes where the format keeps one (.ggr, .svg).
-std::string ExportGradation(const GradationData& gradation, ExportFormat format,
+// The file's bytes, by the format's writer; `name` goes where the format
+// keeps one (.ggr, .svg). A format without a writer gives none.
+std::string ExportGradation(const GradationData& gradation, GradientFormat format,
                             std::string_view name);
 
-// Written whole or not at all (see WriteFileAtomically).
-bool SaveGradientFile(const char* path, const GradationData& gradation, ExportFormat format,
+// Written whole or not at all (see WriteFileAtomically); false for a format
+// without a writer.
+bool SaveGradientFile(const char* path, const GradationData& gradation, GradientFormat format,
                       std::string_view name);

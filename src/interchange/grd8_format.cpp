@@ -12,6 +12,7 @@
 
 #include "interchange/action_descriptor.h"
 #include "interchange/color_models.h"
+#include "interchange/gradient_formats.h"
 
 namespace {
 
@@ -341,7 +342,9 @@ std::string GradientName(const Descriptor& gradient) {
   return DisplayName(name->text);
 }
 
-ReadResult Failure(const std::string& what) { return ReadFailure(kGrd8FormatName, what); }
+ReadResult Failure(const std::string& what) {
+  return ReadFailure(GradientFormatName(GradientFormat::Grd8), what);
+}
 
 uint32_t BigEndian(std::string_view bytes, size_t offset, size_t size) {
   uint32_t value = 0;
@@ -354,10 +357,7 @@ uint32_t BigEndian(std::string_view bytes, size_t offset, size_t size) {
 bool HasGrd8Signature(std::string_view bytes) { return bytes.substr(0, 4) == "8BGR"; }
 
 ReadResult ReadGrd8Gradients(std::string_view bytes) {
-  if (bytes.size() > kMaxInterchangeBytes) {
-    return Failure("the file is larger than the " +
-                   std::to_string(kMaxInterchangeBytes / (1024 * 1024)) + " MiB allowed");
-  }
+  if (bytes.size() > kMaxInterchangeBytes) return Failure(TooLargeText());
   if (!HasGrd8Signature(bytes)) return Failure("the file does not start with \"8BGR\"");
   if (bytes.size() < 6) return Failure("the file ends early, inside its header");
   const uint32_t version = BigEndian(bytes, 4, 2);

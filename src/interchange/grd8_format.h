@@ -17,10 +17,7 @@
 
 #include <string_view>
 
-#include "interchange/format_detection.h"
 #include "interchange/source_gradient.h"
-
-constexpr std::string_view kGrd8FormatName = GradientFormatName(GradientFormat::Grd8);
 
 // True when the bytes start with the 8BGR signature, whatever follows.
 bool HasGrd8Signature(std::string_view bytes);

@@ -37,9 +37,17 @@ struct ReadResult {
 };
 
 // Limits every reader holds its input to, whatever the input claims.
-constexpr size_t kMaxInterchangeBytes = 16u * 1024u * 1024u;
+constexpr size_t kMaxInterchangeMiB = 16;
+constexpr size_t kMaxInterchangeBytes = kMaxInterchangeMiB * 1024u * 1024u;
 constexpr size_t kMaxInterchangeStops = 10000;
 constexpr int kMaxInterchangeNesting = 32;
+
+// What is said of bytes over kMaxInterchangeBytes, wherever they are refused:
+// "the file is larger than 16 MiB". The import refuses them where they enter;
+// each reader refuses them again for callers that reach it directly.
+inline std::string TooLargeText() {
+  return "the file is larger than " + std::to_string(kMaxInterchangeMiB) + " MiB";
+}
 
 // A failed read: "FORMAT: WHAT".
 inline ReadResult ReadFailure(std::string_view format, std::string_view what) {

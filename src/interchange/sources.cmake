@@ -11,6 +11,7 @@ set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/fitting.cpp
   interchange/format_detection.cpp
   interchange/ggr_format.cpp
+  interchange/gradient_formats.cpp
   interchange/gradient_files.cpp
   interchange/ggr_segments.cpp
   interchange/grd8_format.cpp

@@ -11,13 +11,13 @@
 
 #include "interchange/css_color.h"
 #include "interchange/css_syntax.h"
-#include "interchange/format_detection.h"
+#include "interchange/gradient_formats.h"
 #include "interchange/stop_ramp.h"
 #include "interchange/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kFormat = GradientFormatName(GradientFormat::Svg);
+const std::string_view kFormat = GradientFormatName(GradientFormat::Svg);
 // Stops over all gradients, counting inherited ones again for each gradient
 // that takes them, so that many references to one long list stay bounded.
 constexpr size_t kMaxStopsPerFile = 64 * kMaxInterchangeStops;
@@ -254,10 +254,7 @@ struct StringWriter : pugi::xml_writer {
 }  // namespace
 
 ReadResult ReadSvgGradients(std::string_view bytes) {
-  if (bytes.size() > kMaxInterchangeBytes) {
-    return ReadFailure(
-        kFormat, "the file is larger than " + std::to_string(kMaxInterchangeBytes) + " bytes");
-  }
+  if (bytes.size() > kMaxInterchangeBytes) return ReadFailure(kFormat, TooLargeText());
   pugi::xml_document document;
   const pugi::xml_parse_result parsed =
       document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);

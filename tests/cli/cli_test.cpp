@@ -78,9 +78,9 @@ class Cli : public ::testing::Test {
     WriteText(dir_ / "pack.svg", kSvgPack);
     WriteText(dir_ / "text.png", "not an image");
     ASSERT_TRUE(SaveGradientFile(Path("opaque.grd").c_str(), TwoColors(0xFF0000, 0x0000FF, 100.0f),
-                                 ExportFormat::VelumbraRecord, ""));
+                                 GradientFormat::VelumbraRecord, ""));
     ASSERT_TRUE(SaveGradientFile(Path("clear.grd").c_str(), TwoColors(0x00FF00, 0x00FF00, 0.0f),
-                                 ExportFormat::VelumbraRecord, ""));
+                                 GradientFormat::VelumbraRecord, ""));
   }
 
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
@@ -427,7 +427,7 @@ TEST_F(Cli, MapMatchesColorReMapLuminanceBitForBit) {
             0);
   ASSERT_TRUE(WriteFileBytes(Path("photo.png"), png));
   ASSERT_TRUE(SaveGradientFile(Path("random.grd").c_str(), RandomGradation(random, 6, false),
-                               ExportFormat::VelumbraRecord, ""));
+                               GradientFormat::VelumbraRecord, ""));
   ScratchBank[1] = ImportGradientFile(Path("random.grd").c_str()).gradients[0].gradation;
   ASSERT_GE(ScratchBank[1].colorStops.size(), 2u);  // a gradient, not one colour
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "cp932_decode.h"
-#include "filter/ui_strings.h"
 
 namespace {
 
@@ -56,24 +55,24 @@ TEST(FileChoices, SaveTypeDecidesFormatAndMissingExtension) {
     const char* typed;
     unsigned long filterIndex;
     const char* path;
-    ExportFormat format;
+    GradientFormat format;
     bool added;
   } cases[] = {
       // The first entry: the dialog adds "grd" itself, as it always did.
-      {"C:\\a\\b", 1, "C:\\a\\b", ExportFormat::VelumbraRecord, false},
-      {"C:\\a\\b.svg", 1, "C:\\a\\b.svg", ExportFormat::VelumbraRecord, false},
-      {"C:\\a\\b.ggr", 2, "C:\\a\\b.ggr", ExportFormat::Ggr, false},
-      {"C:\\a\\b.GGR", 2, "C:\\a\\b.GGR", ExportFormat::Ggr, false},
-      {"C:\\a\\b", 2, "C:\\a\\b.ggr", ExportFormat::Ggr, true},
-      {"C:\\a\\b.grd", 3, "C:\\a\\b.grd.svg", ExportFormat::Svg, true},
-      {"C:\\v1.2\\b", 4, "C:\\v1.2\\b.css", ExportFormat::Css, true},
-      {"C:\\a\\b.txt", 4, "C:\\a\\b.txt", ExportFormat::Css, false},
+      {"C:\\a\\b", 1, "C:\\a\\b", GradientFormat::VelumbraRecord, false},
+      {"C:\\a\\b.svg", 1, "C:\\a\\b.svg", GradientFormat::VelumbraRecord, false},
+      {"C:\\a\\b.ggr", 2, "C:\\a\\b.ggr", GradientFormat::Ggr, false},
+      {"C:\\a\\b.GGR", 2, "C:\\a\\b.GGR", GradientFormat::Ggr, false},
+      {"C:\\a\\b", 2, "C:\\a\\b.ggr", GradientFormat::Ggr, true},
+      {"C:\\a\\b.grd", 3, "C:\\a\\b.grd.svg", GradientFormat::Svg, true},
+      {"C:\\v1.2\\b", 4, "C:\\v1.2\\b.css", GradientFormat::Css, true},
+      {"C:\\a\\b.txt", 4, "C:\\a\\b.txt", GradientFormat::Css, false},
       // "*.*" goes by what was typed.
-      {"C:\\a\\b.svg", 5, "C:\\a\\b.svg", ExportFormat::Svg, false},
-      {"C:\\a\\b.xyz", 5, "C:\\a\\b.xyz", ExportFormat::VelumbraRecord, false},
+      {"C:\\a\\b.svg", 5, "C:\\a\\b.svg", GradientFormat::Svg, false},
+      {"C:\\a\\b.xyz", 5, "C:\\a\\b.xyz", GradientFormat::VelumbraRecord, false},
       // No entry of the list (a custom filter has 0): as the first.
-      {"C:\\a\\b", 0, "C:\\a\\b", ExportFormat::VelumbraRecord, false},
-      {"C:\\a\\b", 9, "C:\\a\\b", ExportFormat::VelumbraRecord, false},
+      {"C:\\a\\b", 0, "C:\\a\\b", GradientFormat::VelumbraRecord, false},
+      {"C:\\a\\b", 9, "C:\\a\\b", GradientFormat::VelumbraRecord, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.filterIndex));
@@ -84,10 +83,39 @@ TEST(FileChoices, SaveTypeDecidesFormatAndMissingExtension) {
   }
 }
 
+// Label and pattern pairs up to the second NUL, decoded.
+std::vector<std::string> Pieces(const std::string& list) {
+  std::vector<std::string> pieces;
+  for (const char* piece = list.c_str(); *piece != '\0'; piece += pieces.back().size() + 1) {
+    pieces.push_back(piece);
+  }
+  for (std::string& piece : pieces) piece = FromCp932(piece);
+  return pieces;
+}
+
+TEST(FileChoices, FileFiltersAreDoublyTerminatedPairs) {
+  for (const std::string& list : {LoadFileFilter(), SaveFileFilter()}) {
+    ASSERT_GE(list.size(), 2u);
+    EXPECT_EQ(list.substr(list.size() - 2), std::string(2, '\0'));
+  }
+  EXPECT_EQ(
+      Pieces(LoadFileFilter()),
+      (std::vector<std::string>{"Velumbra file(*.grd)", "*.grd", u8"対応するすべてのファイル",
+                                "*.grd;*.ggr;*.svg;*.css;*.txt", u8"GIMP グラデーション (*.ggr)",
+                                "*.ggr", "SVG (*.svg)", "*.svg", "CSS (*.css;*.txt)", "*.css;*.txt",
+                                u8"すべてのファイル(*.*)", "*.*"}));
+  EXPECT_EQ(Pieces(SaveFileFilter()),
+            (std::vector<std::string>{
+                "Velumbra file(*.grd)", "*.grd", u8"GIMP グラデーション (*.ggr)", "*.ggr",
+                "SVG (*.svg)", "*.svg", "CSS (*.css)", "*.css", u8"すべてのファイル(*.*)", "*.*"}));
+  EXPECT_STREQ(SaveDefaultExtension(), "grd");
+}
+
 // The format of each save entry is the one its pattern's files are read as,
 // so the dialog's list and the writer cannot drift apart.
 TEST(FileChoices, SaveEntriesWriteWhatTheirPatternsName) {
-  const char* piece = ui_strings::kSaveFileFilter;
+  const std::string list = SaveFileFilter();
+  const char* piece = list.c_str();
   for (unsigned long index = 1; *piece != '\0'; ++index) {
     const std::string label = piece;
     piece += label.size() + 1;
@@ -95,10 +123,10 @@ TEST(FileChoices, SaveEntriesWriteWhatTheirPatternsName) {
     piece += pattern.size() + 1;
     SCOPED_TRACE(pattern);
     const std::string file = "x" + pattern.substr(1);
-    const std::optional<ExportFormat> named = ExportFormatForPath(file);
+    const std::optional<GradientFormat> named = ExportFormatForPath(file);
     if (pattern == "*.*") {
-      EXPECT_EQ(SaveTargetFor(file, index).format, ExportFormat::VelumbraRecord);
-      EXPECT_EQ(SaveTargetFor("x.css", index).format, ExportFormat::Css);
+      EXPECT_EQ(SaveTargetFor(file, index).format, GradientFormat::VelumbraRecord);
+      EXPECT_EQ(SaveTargetFor("x.css", index).format, GradientFormat::Css);
     } else {
       ASSERT_TRUE(named.has_value());
       EXPECT_EQ(SaveTargetFor(file, index).format, *named);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "cp932_decode.h"
 #include "filter/ui_strings.h"
+#include "interchange/gradient_formats.h"
 
 namespace {
 
@@ -21,15 +21,17 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
       {ui_strings::kLoadFailed, u8"グラデーションファイルの読み込みに失敗しました"},
       {ui_strings::kSaveFailed, u8"グラデーションファイルの出力に失敗しました"},
       {ui_strings::kFileUnreadable, u8"ファイルを開けないか、読み取れません"},
-      {ui_strings::kFileTooLarge, u8"ファイルが大きすぎます (16 MiB まで)"},
+      {ui_strings::kFileTooLarge, u8"ファイルが大きすぎます (%s MiB まで)"},
       {ui_strings::kUnknownFileFormat, u8"対応している形式のファイルではありません"},
       {ui_strings::kOutOfMemory, u8"メモリが足りません"},
       {ui_strings::kContentUnreadable, u8"の内容を読み取れません"},
-      {ui_strings::kVelumbraFormat, u8"Velumbra グラデーション"},
-      {ui_strings::kGrd8Format, u8"8BGR グラデーション"},
-      {ui_strings::kGgrFormat, u8"GIMP グラデーション"},
-      {ui_strings::kSvgFormat, u8"SVG グラデーション"},
-      {ui_strings::kCssFormat, u8"CSS グラデーション"},
+      {FormatRow(GradientFormat::VelumbraRecord)->label, u8"Velumbra グラデーション"},
+      {FormatRow(GradientFormat::Grd8)->label, u8"8BGR グラデーション"},
+      {FormatRow(GradientFormat::Ggr)->label, u8"GIMP グラデーション"},
+      {FormatRow(GradientFormat::Svg)->label, u8"SVG グラデーション"},
+      {FormatRow(GradientFormat::Css)->label, u8"CSS グラデーション"},
+      {ui_strings::kEverySupportedFile, u8"対応するすべてのファイル"},
+      {ui_strings::kAllFiles, u8"すべてのファイル(%s)"},
       {ui_strings::kReplaceQuestion, u8" は既にあります。\r\n置き換えますか?"},
       {ui_strings::kChooserTitle, u8"グラデーションの選択"},
       {ui_strings::kChooserPrompt, u8"読み込むグラデーションを選んでください"},
@@ -44,29 +46,6 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
       {ui_strings::kMenuReset, u8"初期化"},
   };
   for (const Case& c : cases) EXPECT_EQ(FromCp932(c.cp932), c.utf8);
-}
-
-// Label and pattern pairs up to the second NUL, decoded.
-std::vector<std::string> Pieces(const char* list) {
-  std::vector<std::string> pieces;
-  for (const char* piece = list; *piece != '\0'; piece += pieces.back().size() + 1) {
-    pieces.push_back(piece);
-  }
-  for (std::string& piece : pieces) piece = FromCp932(piece);
-  return pieces;
-}
-
-TEST(UiStrings, FileFiltersAreDoublyTerminatedPairs) {
-  EXPECT_EQ(
-      Pieces(ui_strings::kLoadFileFilter),
-      (std::vector<std::string>{"Velumbra file(*.grd)", "*.grd", u8"対応するすべてのファイル",
-                                "*.grd;*.ggr;*.svg;*.css;*.txt", u8"GIMP グラデーション (*.ggr)",
-                                "*.ggr", "SVG (*.svg)", "*.svg", "CSS (*.css;*.txt)", "*.css;*.txt",
-                                u8"すべてのファイル(*.*)", "*.*"}));
-  EXPECT_EQ(Pieces(ui_strings::kSaveFileFilter),
-            (std::vector<std::string>{
-                "Velumbra file(*.grd)", "*.grd", u8"GIMP グラデーション (*.ggr)", "*.ggr",
-                "SVG (*.svg)", "*.svg", "CSS (*.css)", "*.css", u8"すべてのファイル(*.*)", "*.*"}));
 }
 
 }  // namespace

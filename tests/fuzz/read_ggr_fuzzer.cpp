@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const ReadResult result = ReadGgr(bytes);
-  CheckReadResult(result, "GIMP gradient");
+  CheckReadResult(result, GradientFormatName(GradientFormat::Ggr));
   CheckSameRead(result, ReadGgr(bytes));
   if (result.ok()) {
     FUZZ_CHECK(result.gradients.size() == 1);

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const ReadResult result = ReadGrd8Gradients(bytes);
-  CheckReadResult(result, kGrd8FormatName);
+  CheckReadResult(result, GradientFormatName(GradientFormat::Grd8));
   CheckSameRead(result, ReadGrd8Gradients(bytes));
   if (result.ok()) FUZZ_CHECK(DetectGradientFormat(bytes) == GradientFormat::Grd8);
   return 0;

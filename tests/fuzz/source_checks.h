@@ -22,7 +22,7 @@ inline void CheckSourceColor(const SourceColor& color) {
 // The ends, inside, and outside the range, which every reader clamps.
 constexpr double kProbePositions[] = {-0.5, 0.0, 0.001, 0.37, 0.5, 0.999, 1.0, 2.0};
 
-// `format` as the reader's errors start: "GIMP gradient", "CSS gradient", ...
+// `format` as the reader's errors start: the name in its row of kGradientFormats.
 inline void CheckReadResult(const ReadResult& result, std::string_view format) {
   if (!result.ok()) {
     FUZZ_CHECK(result.gradients.empty());

@@ -185,11 +185,11 @@ int main(int argc, char** argv) {
   for (const auto& [name, gradation] : exported) {
     ok = ok &&
          PutFile(root, "read_ggr", name + ".ggr",
-                 ExportGradation(gradation, ExportFormat::Ggr, name)) &&
+                 ExportGradation(gradation, GradientFormat::Ggr, name)) &&
          PutFile(root, "read_css", name + ".css",
-                 ExportGradation(gradation, ExportFormat::Css, name)) &&
+                 ExportGradation(gradation, GradientFormat::Css, name)) &&
          PutFile(root, "read_svg", name + ".svg",
-                 ExportGradation(gradation, ExportFormat::Svg, name));
+                 ExportGradation(gradation, GradientFormat::Svg, name));
   }
   if (!ok) std::fprintf(stderr, "write_seeds: cannot write into %s\n", argv[1]);
   return ok ? 0 : 1;

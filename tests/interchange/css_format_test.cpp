@@ -129,7 +129,7 @@ TEST(CssFormat, RefusesWhatCannotBeAGradationAndSaysWhere) {
       {"repeating-linear-gradient(red 0%, blue 0.001%)",
        "CSS gradient: line 1: the repeating gradient"},
       {many, "CSS gradient: line 1: more than 10000 colour stops"},
-      {std::string(kMaxInterchangeBytes + 1, ' '), "CSS gradient: the text is longer than"},
+      {std::string(kMaxInterchangeBytes + 1, ' '), "CSS gradient: the file is larger than 16 MiB"},
   };
   for (const Case& c : cases) {
     const ReadResult read = ReadCssGradients(c.css);

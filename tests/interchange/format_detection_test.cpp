@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "interchange/grd8_format.h"
-
 namespace {
 
 // Little-endian counts, as the record starts.
@@ -70,7 +68,6 @@ TEST(FormatDetection, TellsFormatsApartByContent) {
   for (const auto& c : kCases) {
     EXPECT_EQ(DetectGradientFormat(c.bytes), c.expected) << c.what;
   }
-  EXPECT_EQ(GradientFormatName(GradientFormat::Grd8), kGrd8FormatName);
 }
 
 }  // namespace

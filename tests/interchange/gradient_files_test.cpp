@@ -36,20 +36,19 @@ TEST(GradientFiles, EveryFormatIsRecognisedAndFitted) {
   // Each file is recognised, read by its own reader and fitted within the
   // tolerance of what the file paints.
   const struct {
-    ExportFormat format;
-    GradientFormat detected;
+    GradientFormat format;
     ReadResult (*read)(std::string_view);
-  } formats[] = {{ExportFormat::Ggr, GradientFormat::Ggr, ReadGgr},
-                 {ExportFormat::Svg, GradientFormat::Svg, ReadSvgGradients},
-                 {ExportFormat::Css, GradientFormat::Css, ReadCssGradients}};
+  } formats[] = {{GradientFormat::Ggr, ReadGgr},
+                 {GradientFormat::Svg, ReadSvgGradients},
+                 {GradientFormat::Css, ReadCssGradients}};
   for (int round = 0; round < 12; ++round) {
     const GradationData original = RandomGradation(random);
     for (const auto& f : formats) {
-      SCOPED_TRACE(std::string(ExportFormatName(f.format)) + " round " + std::to_string(round));
+      SCOPED_TRACE(std::string(GradientFormatName(f.format)) + " round " + std::to_string(round));
       const std::string file = ExportGradation(original, f.format, "g");
       const ImportResult imported = ImportGradients(file);
       ASSERT_TRUE(imported.ok()) << imported.error;
-      EXPECT_EQ(imported.format, f.detected);
+      EXPECT_EQ(imported.format, f.format);
       ASSERT_EQ(imported.gradients.size(), 1u);
       const ReadResult painted = f.read(file);
       ASSERT_EQ(painted.gradients.size(), 1u);
@@ -103,9 +102,10 @@ TEST(GradientFiles, ExportThenImportStaysWithinTheToleranceOfTheGradation) {
   TestRandom random(0x7A1E);
   for (int i = 0; i < 24; ++i) gradations.push_back(RandomEdgedGradation(random));
 
-  for (const ExportFormat format : {ExportFormat::Ggr, ExportFormat::Svg, ExportFormat::Css}) {
+  for (const GradientFormat format :
+       {GradientFormat::Ggr, GradientFormat::Svg, GradientFormat::Css}) {
     for (size_t i = 0; i < gradations.size(); ++i) {
-      SCOPED_TRACE(std::string(ExportFormatName(format)) + " gradation " + std::to_string(i));
+      SCOPED_TRACE(std::string(GradientFormatName(format)) + " gradation " + std::to_string(i));
       const ImportResult back = ImportGradients(ExportGradation(gradations[i], format, "g"));
       ASSERT_TRUE(back.ok()) << back.error;
       EXPECT_EQ(FindFitMismatch(back.gradients[0].gradation, GradationAsSource(gradations[i])), "");
@@ -131,7 +131,7 @@ TEST(GradientFiles, ImportedNamesAreUtf8AndExportBack) {
     ASSERT_EQ(imported.gradients.size(), 1u);
     EXPECT_EQ(imported.gradients[0].name, row.name);
     const ImportResult back = ImportGradients(
-        ExportGradation(imported.gradients[0].gradation, ExportFormat::Ggr, row.name));
+        ExportGradation(imported.gradients[0].gradation, GradientFormat::Ggr, row.name));
     ASSERT_TRUE(back.ok()) << back.error;
     EXPECT_EQ(back.gradients[0].name, row.name);
   }
@@ -140,11 +140,11 @@ TEST(GradientFiles, ImportedNamesAreUtf8AndExportBack) {
 TEST(GradientFiles, ARecordLoadsExactlyAndUnknownBytesSaySo) {
   TestRandom random(5);
   const GradationData original = RandomGradation(random);
-  const std::string record = ExportGradation(original, ExportFormat::VelumbraRecord, "");
+  const std::string record = ExportGradation(original, GradientFormat::VelumbraRecord, "");
   const ImportResult imported = ImportGradients(record + "trailing bytes are ignored");
   ASSERT_TRUE(imported.ok()) << imported.error;
   EXPECT_EQ(imported.format, GradientFormat::VelumbraRecord);
-  EXPECT_EQ(ExportGradation(imported.gradients[0].gradation, ExportFormat::VelumbraRecord, ""),
+  EXPECT_EQ(ExportGradation(imported.gradients[0].gradation, GradientFormat::VelumbraRecord, ""),
             record);
 
   const struct {
@@ -171,22 +171,22 @@ TEST(GradientFiles, FilesAreSavedWholeAndRecognisedByContent) {
   SetDefaultGradation(gradation);
   // A CSS file saved as .grd is still read as CSS: content decides.
   const std::string misnamed = (folder / "css-inside.grd").string();
-  ASSERT_TRUE(SaveGradientFile(misnamed.c_str(), gradation, ExportFormat::Css, ""));
+  ASSERT_TRUE(SaveGradientFile(misnamed.c_str(), gradation, GradientFormat::Css, ""));
   EXPECT_EQ(ImportGradientFile(misnamed.c_str()).format, GradientFormat::Css);
   EXPECT_EQ(ImportGradientFile((folder / "missing.svg").string().c_str()).problem,
             ImportProblem::Unreadable);
   EXPECT_FALSE(SaveGradientFile((folder / "no-folder" / "x.ggr").string().c_str(), gradation,
-                                ExportFormat::Ggr, "x"));
+                                GradientFormat::Ggr, "x"));
   std::filesystem::remove_all(folder);
 
   const struct {
     const char* path;
-    std::optional<ExportFormat> format;
-  } paths[] = {{"a.GRD", ExportFormat::VelumbraRecord},
-               {"dir.v2/a.ggr", ExportFormat::Ggr},
-               {"a.svg", ExportFormat::Svg},
-               {"a.txt", ExportFormat::Css},
-               {"a.css", ExportFormat::Css},
+    std::optional<GradientFormat> format;
+  } paths[] = {{"a.GRD", GradientFormat::VelumbraRecord},
+               {"dir.v2/a.ggr", GradientFormat::Ggr},
+               {"a.svg", GradientFormat::Svg},
+               {"a.txt", GradientFormat::Css},
+               {"a.css", GradientFormat::Css},
                {"a.png", std::nullopt},
                {"dir.svg/readme", std::nullopt},
                {"noextension", std::nullopt}};

@@ -244,7 +244,7 @@ TEST(Grd8Format, RejectsBrokenAndHostileFiles) {
       {"version 6", File(Descriptor("null", {}), 6), "version 6 files are not supported"},
       {"descriptor version", "8BGR" + U16(5) + U32(17) + Descriptor("null", {}),
        "descriptor version 17"},
-      {"larger than allowed", huge, "larger than the 16 MiB allowed"},
+      {"larger than allowed", huge, "the file is larger than 16 MiB"},
       {"unknown value type", File(Descriptor("null", {Item("Rfrn", "obj " + U32(0))})),
        "unknown type 'obj '"},
       {"list longer than the file", File(Descriptor("null", {Item("GrdL", "VlLs" + U32(~0u))})),

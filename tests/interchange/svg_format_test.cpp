@@ -131,7 +131,7 @@ TEST(SvgFormat, RefusesWithAnSvgError) {
        "'other.svg#b' "
        "leads outside the file, so it paints nothing; skipped)"},
       {Svg(many), "SVG gradient: gradient 'm' has more than 10000 stops"},
-      {std::string(kMaxInterchangeBytes + 1, ' '), "SVG gradient: the file is larger than"},
+      {std::string(kMaxInterchangeBytes + 1, ' '), "SVG gradient: the file is larger than 16 MiB"},
   };
   for (const Case& c : cases) {
     const ReadResult read = ReadSvgGradients(c.svg);

@@ -21,6 +21,7 @@
 #include "drop_handle.h"
 #include "filter/canvas_raster.h"
 #include "filter/control_ids.h"
+#include "filter/file_choices.h"
 #include "filter/ui_strings.h"
 #include "filter_harness.h"
 #include "interchange/gradient_files.h"
@@ -469,7 +470,7 @@ TEST_F(Editor, SaveButtonWritesTheShownEntryAddingTheExtension) {
   DialogDriver driver({ChooseFile(folder + "saved")});
   EXPECT_EQ(Command(kSaveButtonCommand), 1);
   EXPECT_TRUE(driver.Finish()) << ::testing::PrintToString(driver.notes());
-  EXPECT_EQ(driver.notes(), TypeLabels(ui_strings::kSaveFileFilter));
+  EXPECT_EQ(driver.notes(), TypeLabels(SaveFileFilter().c_str()));
   EXPECT_EQ(ReadFileBytes(folder + "saved.grd"), Bytes(3));
   EXPECT_EQ(ReadFileBytes(folder + "saved.grd").size(), 8u + 7u + 8u);
 }
@@ -602,10 +603,11 @@ TEST_F(Editor, GradientFilesLoadThroughTheButtonAndByDrop) {
   const std::vector<std::string> chooserLines = {"line: sunrise", "line: \xCE\xA9mega",
                                                  "line: \xE5\xA4\x95\xE7\x84\xBC\xE3\x81\x91",
                                                  "selected 0", "keys to the list"};
-  std::vector<std::string> damagedBox = {
-      "button 1", "caption: Velumbra", "error icon",
-      std::string("text: ") + ui_strings::kLoadFailed + "\r\n" + ui_strings::kGgrFormat +
-          ui_strings::kContentUnreadable + " (" + ImportGradients(kDamagedGgr).error + ")"};
+  std::vector<std::string> damagedBox = {"button 1", "caption: Velumbra", "error icon",
+                                         std::string("text: ") + ui_strings::kLoadFailed + "\r\n" +
+                                             FormatRow(GradientFormat::Ggr)->label +
+                                             ui_strings::kContentUnreadable + " (" +
+                                             ImportGradients(kDamagedGgr).error + ")"};
   const struct {
     const char* file;
     std::string content;
@@ -614,7 +616,7 @@ TEST_F(Editor, GradientFilesLoadThroughTheButtonAndByDrop) {
     bool failureBox;
     int loaded;  // the file's gradient now in entry 4; -1: the entry is unchanged
   } cases[] = {
-      {"one.ggr", ExportGradation(blueToWhite, ExportFormat::Ggr, "one"), false, {}, false, 0},
+      {"one.ggr", ExportGradation(blueToWhite, GradientFormat::Ggr, "one"), false, {}, false, 0},
       {"three.svg", kThreeGradients, false, {VK_DOWN, VK_RETURN}, false, 1},
       {"three_cancelled.svg", kThreeGradients, false, {VK_ESCAPE}, false, -1},
       {"damaged.ggr", kDamagedGgr, false, {}, true, -1},
@@ -656,7 +658,7 @@ TEST_F(Editor, GradientFilesLoadThroughTheButtonAndByDrop) {
       (note.rfind("type: ", 0) == 0 ? types : shown).push_back(note);
     }
     if (!c.drop) {
-      EXPECT_EQ(types, TypeLabels(ui_strings::kLoadFileFilter));
+      EXPECT_EQ(types, TypeLabels(LoadFileFilter().c_str()));
     }
     std::vector<std::string> expected =
         c.chooserKeys.empty() ? std::vector<std::string>{} : chooserLines;

@@ -16,7 +16,56 @@ namespace {
 // arithmetic on the encoded size cannot overflow.
 constexpr int kMaxRenderSide = 16384;
 
-const char kFormats[] = ".grd (Velumbra gradation), .ggr, .svg, .css or .txt (CSS)";
+bool IsWritten(const GradientFormatRow& row) { return row.write != nullptr; }
+
+// Whether another row lists the extension too.
+bool IsShared(const GradientFormatRow& row, std::string_view extension) {
+  for (const GradientFormatRow& other : kGradientFormats) {
+    if (&other == &row) continue;
+    for (const char* listed : other.extensions) {
+      if (listed != nullptr && extension == listed) return true;
+    }
+  }
+  return false;
+}
+
+// ".grd (Velumbra gradation), .ggr, .svg, .css or .txt (CSS)": the extensions
+// of each format written and, where they alone leave the format open, its
+// name: in full where another format shares the extension, else its family.
+std::string WrittenFormats() {
+  std::string text;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (!IsWritten(row)) continue;
+    if (!text.empty()) text += ", ";
+    size_t count = 0;
+    bool shared = false;
+    for (const char* extension : row.extensions) {
+      if (extension == nullptr) continue;
+      text += std::string(count++ == 0 ? "." : " or .") + extension;
+      shared = shared || IsShared(row, extension);
+    }
+    if (shared) {
+      text += std::string(" (") + row.name + ")";
+    } else if (count > 1) {
+      text += " (" + std::string(GradientFormatFamily(row)) + ")";
+    }
+  }
+  return text;
+}
+
+// "grd, ggr, svg, css, txt": what --format takes.
+std::string WrittenExtensions() {
+  std::string text;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (!IsWritten(row)) continue;
+    for (const char* extension : row.extensions) {
+      if (extension == nullptr) continue;
+      if (!text.empty()) text += ", ";
+      text += extension;
+    }
+  }
+  return text;
+}
 
 // Exit status, and how --all names its files: said once, in --help.
 const char kStatusHelp[] =
@@ -104,10 +153,11 @@ void CheckConvert(ConvertOptions& convert, const std::string& formatText) {
     std::string extension = formatText[0] == '.' ? formatText.substr(1) : formatText;
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const bool plain = extension.find_first_of("./\\") == std::string::npos;
-    const std::optional<ExportFormat> format =
+    const std::optional<GradientFormat> format =
         plain ? ExportFormatForPath("x." + extension) : std::nullopt;
     if (!format) {
-      throw CLI::ValidationError("--format", "\"" + formatText + "\" is none of " + kFormats);
+      throw CLI::ValidationError("--format",
+                                 "\"" + formatText + "\" is none of " + WrittenFormats());
     }
     convert.format = *format;
     convert.extension = extension;
@@ -116,10 +166,10 @@ void CheckConvert(ConvertOptions& convert, const std::string& formatText) {
   if (!convert.allFolder.empty()) {
     throw CLI::ValidationError("--all", "needs --format EXT for the files it writes");
   }
-  const std::optional<ExportFormat> format = ExportFormatForPath(convert.output);
+  const std::optional<GradientFormat> format = ExportFormatForPath(convert.output);
   if (!format) {
     throw CLI::ValidationError(convert.output, std::string("cannot tell the format from the ") +
-                                                   "extension; name it " + kFormats +
+                                                   "extension; name it " + WrittenFormats() +
                                                    ", or give --format");
   }
   convert.format = *format;
@@ -149,7 +199,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   convert->add_option("IN", options.convert.input, "the gradient file to read")->required();
   CLI::Option* out = convert->add_option(
       "OUT", options.convert.output,
-      std::string("the file to write; its extension gives the format:\n") + kFormats);
+      std::string("the file to write; its extension gives the format:\n") + WrittenFormats());
   CLI::Option* all = convert
                          ->add_option("--all", options.convert.allFolder,
                                       "write every gradient of IN into DIR (made if missing;\n"
@@ -157,8 +207,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                          ->type_name("DIR");
   convert
       ->add_option("--format", formatText,
-                   "the format by extension (grd, ggr, svg, css, txt) instead of\n"
-                   "OUT's; required with --all")
+                   "the format by extension (" + WrittenExtensions() + ") instead of\n" +
+                       "OUT's; required with --all")
       ->type_name("EXT");
   AddChoiceOptions(convert, options.convert.choice);
   all->excludes(out);

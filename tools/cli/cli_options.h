@@ -25,7 +25,7 @@ struct ConvertOptions {
   std::string input;
   std::string output;     // empty with --all
   std::string allFolder;  // --all: every gradient into this folder
-  ExportFormat format = ExportFormat::VelumbraRecord;
+  GradientFormat format = GradientFormat::VelumbraRecord;
   std::string extension;  // of the files --all writes, without the dot
   GradientChoice choice;
 };

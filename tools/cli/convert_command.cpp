@@ -34,11 +34,11 @@ void PrintNotes(const std::string& path, const ImportedGradient& gradient) {
   }
 }
 
-bool Save(const std::string& path, const ImportedGradient& gradient, ExportFormat format) {
+bool Save(const std::string& path, const ImportedGradient& gradient, GradientFormat format) {
   if (SaveGradientFile(path.c_str(), gradient.gradation, format, NameFor(gradient, path))) {
     return true;
   }
-  ReportProblem(path, std::string("cannot write the ") + ExportFormatName(format) +
+  ReportProblem(path, std::string("cannot write the ") + GradientFormatName(format) +
                           " file (is the folder there and writable?)");
   return false;
 }

@@ -2,6 +2,7 @@
 
 #include "cli_status.h"
 #include "commands.h"
+#include "interchange/gradient_files.h"
 
 int RunCommand(const CliOptions& options) {
   // Large images and files end here, not in a crash, and leave no output:
@@ -18,7 +19,7 @@ int RunCommand(const CliOptions& options) {
         return RunMap(options.map);
     }
   } catch (const std::bad_alloc&) {
-    ReportProblem("velumbra", "not enough memory");
+    ReportProblem("velumbra", kNotEnoughMemory);
     return kExitBadInput;
   }
   return kExitBadUsage;
