@@ -14,29 +14,17 @@ struct ExportRoundTrip {
   std::string problem;  // empty when `back` is one gradient read as the format written
 };
 
-inline GradientFormat FormatWritten(ExportFormat format) {
-  switch (format) {
-    case ExportFormat::VelumbraRecord:
-      return GradientFormat::VelumbraRecord;
-    case ExportFormat::Ggr:
-      return GradientFormat::Ggr;
-    case ExportFormat::Svg:
-      return GradientFormat::Svg;
-    case ExportFormat::Css:
-      return GradientFormat::Css;
-  }
-  return GradientFormat::Unknown;
-}
-
 inline ExportRoundTrip ExportAndImport(const GradationData& gradation, ExportFormat format,
                                        std::string_view name) {
   ExportRoundTrip trip;
   trip.file = ExportGradation(gradation, format, name);
   trip.back = ImportGradients(trip.file);
-  const std::string what = std::string(ExportFormatName(format)) + " export ";
+  // Each export format is named as the gradient format it writes.
+  const std::string written = ExportFormatName(format);
+  const std::string what = written + " export ";
   if (!trip.back.ok()) {
     trip.problem = what + "does not import: " + trip.back.error;
-  } else if (trip.back.format != FormatWritten(format)) {
+  } else if (GradientFormatName(trip.back.format) != written) {
     trip.problem = what + "imports as " + GradientFormatName(trip.back.format);
   } else if (trip.back.gradients.size() != 1) {
     trip.problem = what + "imports " + std::to_string(trip.back.gradients.size()) + " gradients";
