@@ -3,7 +3,6 @@
 #include "filter/host_interface.h"
 #include "filter/project_callbacks.h"
 #include "filter/ui_strings.h"
-#include "lua/lua_runtime.h"
 
 namespace {
 

@@ -13,22 +13,16 @@
 #include "interchange/linear_export.h"
 #include "interchange/svg_format.h"
 #include "model/banks.h"
+#include "support/export_round_trip.h"
 #include "support/random_gradations.h"
 
 namespace {
 
-GradationData RandomGradation(TestRandom& random) {
-  GradationData g;
-  const int colors = 2 + static_cast<int>(random.Below(5));
-  for (int i = 0; i < colors; ++i) {
-    AddColorStop(g, random.Uniform(0.0f, 100.0f),
-                 RgbFromPacked(static_cast<uint32_t>(random.Next())));
-  }
-  const int alphas = 2 + static_cast<int>(random.Below(4));
-  for (int i = 0; i < alphas; ++i) {
-    AddAlphaStop(g, random.Uniform(0.0f, 100.0f), random.Uniform(20.0f, 100.0f));
-  }
-  return g;
+// Stops anywhere, opacities from 20 % up.
+GradationData RandomGradationAnywhere(TestRandom& random) {
+  return RandomGradation(
+      random, {2, 6}, {2, 5}, [](TestRandom& r) { return r.Uniform(0.0f, 100.0f); },
+      [](TestRandom& r) { return r.Uniform(20.0f, 100.0f); });
 }
 
 TEST(GradientFiles, EveryFormatIsRecognisedAndFitted) {
@@ -42,17 +36,14 @@ TEST(GradientFiles, EveryFormatIsRecognisedAndFitted) {
                  {GradientFormat::Svg, ReadSvgGradients},
                  {GradientFormat::Css, ReadCssGradients}};
   for (int round = 0; round < 12; ++round) {
-    const GradationData original = RandomGradation(random);
+    const GradationData original = RandomGradationAnywhere(random);
     for (const auto& f : formats) {
       SCOPED_TRACE(std::string(GradientFormatName(f.format)) + " round " + std::to_string(round));
-      const std::string file = ExportGradation(original, f.format, "g");
-      const ImportResult imported = ImportGradients(file);
-      ASSERT_TRUE(imported.ok()) << imported.error;
-      EXPECT_EQ(imported.format, f.format);
-      ASSERT_EQ(imported.gradients.size(), 1u);
-      const ReadResult painted = f.read(file);
+      const ExportRoundTrip trip = ExportAndImport(original, f.format, "g");
+      ASSERT_EQ(trip.problem, "");
+      const ReadResult painted = f.read(trip.file);
       ASSERT_EQ(painted.gradients.size(), 1u);
-      EXPECT_EQ(FindFitMismatch(imported.gradients[0].gradation, painted.gradients[0]), "");
+      EXPECT_EQ(FindFitMismatch(trip.back.gradients[0].gradation, painted.gradients[0]), "");
     }
   }
 }
@@ -106,9 +97,10 @@ TEST(GradientFiles, ExportThenImportStaysWithinTheToleranceOfTheGradation) {
        {GradientFormat::Ggr, GradientFormat::Svg, GradientFormat::Css}) {
     for (size_t i = 0; i < gradations.size(); ++i) {
       SCOPED_TRACE(std::string(GradientFormatName(format)) + " gradation " + std::to_string(i));
-      const ImportResult back = ImportGradients(ExportGradation(gradations[i], format, "g"));
-      ASSERT_TRUE(back.ok()) << back.error;
-      EXPECT_EQ(FindFitMismatch(back.gradients[0].gradation, GradationAsSource(gradations[i])), "");
+      const ExportRoundTrip trip = ExportAndImport(gradations[i], format, "g");
+      ASSERT_EQ(trip.problem, "");
+      EXPECT_EQ(FindFitMismatch(trip.back.gradients[0].gradation, GradationAsSource(gradations[i])),
+                "");
     }
   }
 }
@@ -130,16 +122,16 @@ TEST(GradientFiles, ImportedNamesAreUtf8AndExportBack) {
     ASSERT_TRUE(imported.ok()) << imported.error;
     ASSERT_EQ(imported.gradients.size(), 1u);
     EXPECT_EQ(imported.gradients[0].name, row.name);
-    const ImportResult back = ImportGradients(
-        ExportGradation(imported.gradients[0].gradation, GradientFormat::Ggr, row.name));
-    ASSERT_TRUE(back.ok()) << back.error;
-    EXPECT_EQ(back.gradients[0].name, row.name);
+    const ExportRoundTrip trip =
+        ExportAndImport(imported.gradients[0].gradation, GradientFormat::Ggr, row.name);
+    ASSERT_EQ(trip.problem, "");
+    EXPECT_EQ(trip.back.gradients[0].name, row.name);
   }
 }
 
 TEST(GradientFiles, ARecordLoadsExactlyAndUnknownBytesSaySo) {
   TestRandom random(5);
-  const GradationData original = RandomGradation(random);
+  const GradationData original = RandomGradationAnywhere(random);
   const std::string record = ExportGradation(original, GradientFormat::VelumbraRecord, "");
   const ImportResult imported = ImportGradients(record + "trailing bytes are ignored");
   ASSERT_TRUE(imported.ok()) << imported.error;

@@ -5,20 +5,9 @@
 #include <vector>
 
 #include "model/banks.h"
+#include "support/stop_lists.h"
 
 namespace {
-
-std::vector<float> ColorPositions(const GradationData& g) {
-  std::vector<float> positions;
-  for (const ColorStop& s : g.colorStops) positions.push_back(s.position);
-  return positions;
-}
-
-std::vector<int32_t> ColorSerials(const GradationData& g) {
-  std::vector<int32_t> serials;
-  for (const ColorStop& s : g.colorStops) serials.push_back(s.serial);
-  return serials;
-}
 
 GradationData DefaultGradation() {
   GradationData g;
@@ -81,8 +70,8 @@ TEST(ResetBankToDefaults, GivesEveryBankEntryTheDefaultAndLeavesScratchAlone) {
     ASSERT_EQ(g.alphaStops.size(), 2u);
     EXPECT_EQ(PackedFromStop(g.colorStops[0]), 0x000000u);
     EXPECT_EQ(PackedFromStop(g.colorStops[1]), 0xFFFFFFu);
-    EXPECT_EQ(ColorPositions(g), (std::vector<float>{0.0f, 100.0f}));
-    EXPECT_EQ(ColorSerials(g), (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(Positions(g, StopTrack::Color), (std::vector<float>{0.0f, 100.0f}));
+    EXPECT_EQ(Serials(g, StopTrack::Color), (std::vector<int32_t>{0, 1}));
     for (int i = 0; i < 2; ++i) {
       EXPECT_TRUE(g.colorStops[i].active);
       EXPECT_TRUE(g.alphaStops[i].active);
@@ -111,7 +100,7 @@ TEST(AddStop, ReturnsIndexAfterSortingAndRenumbers) {
     for (size_t i = 0; i < c.added.size(); ++i) {
       EXPECT_EQ(AddColorStop(g, c.added[i], Rgb{1, 2, 3}), c.returned[i]);
     }
-    EXPECT_EQ(ColorPositions(g), c.order);
+    EXPECT_EQ(Positions(g, StopTrack::Color), c.order);
     for (size_t i = 0; i < g.colorStops.size(); ++i) {
       EXPECT_EQ(g.colorStops[i].serial, static_cast<int32_t>(i));
     }

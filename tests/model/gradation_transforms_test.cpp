@@ -8,25 +8,9 @@
 
 #include "model/evaluate.h"
 #include "support/random_gradations.h"
+#include "support/stop_lists.h"
 
 namespace {
-
-// Random gradations on a grid of tenths, where hard edges (two stops at one
-// position) are common.
-GradationData RandomGradation(TestRandom& random) {
-  GradationData g;
-  const int colors = 2 + static_cast<int>(random.Below(6));
-  for (int i = 0; i < colors; ++i) {
-    AddColorStop(g, static_cast<float>(random.Below(11)) * 10.0f,
-                 RgbFromPacked(static_cast<uint32_t>(random.Next())));
-  }
-  const int alphas = 2 + static_cast<int>(random.Below(5));
-  for (int i = 0; i < alphas; ++i) {
-    AddAlphaStop(g, static_cast<float>(random.Below(11)) * 10.0f,
-                 static_cast<float>(random.Below(101)));
-  }
-  return g;
-}
 
 int ChannelDistance(uint32_t a, uint32_t b) {
   int most = 0;
@@ -41,10 +25,14 @@ int ChannelDistance(uint32_t a, uint32_t b) {
 // hard edge takes the other side's value. Both sides round a blend half-up,
 // so a value that lands exactly on a half may differ by one.
 TEST(ReverseGradation, EvaluatesAsTheMirrorImage) {
+  // Stops on a grid of tenths, where hard edges (two stops at one position)
+  // are common; whole percents of opacity.
+  const auto tenths = [](TestRandom& r) { return static_cast<float>(r.Below(11)) * 10.0f; };
+  const auto percents = [](TestRandom& r) { return static_cast<float>(r.Below(101)); };
   TestRandom random(31);
   int exact = 0, offByOne = 0;
   for (int round = 0; round < 200; ++round) {
-    const GradationData original = RandomGradation(random);
+    const GradationData original = RandomGradation(random, {2, 7}, {2, 6}, tenths, percents);
     GradationData reversed = original;
     ReverseGradation(reversed);
     for (int i = 0; i <= 1000; ++i) {
@@ -61,10 +49,8 @@ TEST(ReverseGradation, EvaluatesAsTheMirrorImage) {
     }
     GradationData twice = reversed;
     ReverseGradation(twice);
-    for (size_t s = 0; s < original.colorStops.size(); ++s) {
-      EXPECT_EQ(PackedFromStop(twice.colorStops[s]), PackedFromStop(original.colorStops[s]));
-      EXPECT_EQ(twice.colorStops[s].position, original.colorStops[s].position);
-    }
+    EXPECT_EQ(Colors(twice), Colors(original));
+    EXPECT_EQ(Positions(twice, StopTrack::Color), Positions(original, StopTrack::Color));
   }
   // 2 in 198,000 here: off by one only where a blend lands exactly on a half.
   EXPECT_GT(exact, 10000 * offByOne) << exact << " exact, " << offByOne << " off by one";
@@ -74,18 +60,12 @@ TEST(DistributeStops, SpacesOneTrackEvenlyInOrder) {
   GradationData g;
   for (float p : {10.0f, 12.0f, 12.0f, 80.0f, 90.0f}) AddColorStop(g, p, Rgb{});
   for (float p : {0.0f, 70.0f, 100.0f}) AddAlphaStop(g, p, 50.0f);
-  const auto order = [](const GradationData& d) {
-    std::vector<uint32_t> colours;
-    for (const ColorStop& s : d.colorStops) colours.push_back(PackedFromStop(s));
-    return colours;
-  };
   for (size_t i = 0; i < g.colorStops.size(); ++i) g.colorStops[i].red = static_cast<uint8_t>(i);
-  const std::vector<uint32_t> before = order(g);
+  const std::vector<uint32_t> before = Colors(g);
   DistributeStops(g, StopTrack::Color);
-  std::vector<float> positions;
-  for (const ColorStop& s : g.colorStops) positions.push_back(s.position);
-  EXPECT_EQ(positions, (std::vector<float>{10.0f, 30.0f, 50.0f, 70.0f, 90.0f}));
-  EXPECT_EQ(order(g), before);
+  EXPECT_EQ(Positions(g, StopTrack::Color),
+            (std::vector<float>{10.0f, 30.0f, 50.0f, 70.0f, 90.0f}));
+  EXPECT_EQ(Colors(g), before);
   EXPECT_EQ(g.alphaStops[1].position, 70.0f);  // the other track is left alone
   DistributeStops(g, StopTrack::Alpha);
   EXPECT_EQ(g.alphaStops[1].position, 50.0f);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/gradation.h"
+#include "support/stop_lists.h"
 
 namespace {
 
@@ -13,18 +14,6 @@ GradationData WithColorStops(const std::vector<float>& positions) {
   GradationData g;
   for (float p : positions) AddColorStop(g, p, Rgb{0, 0, 0});
   return g;
-}
-
-std::vector<float> Positions(const GradationData& g) {
-  std::vector<float> out;
-  for (const ColorStop& s : g.colorStops) out.push_back(s.position);
-  return out;
-}
-
-std::vector<int32_t> Serials(const GradationData& g) {
-  std::vector<int32_t> out;
-  for (const ColorStop& s : g.colorStops) out.push_back(s.serial);
-  return out;
 }
 
 TEST(RemoveStop, KeepsAtLeastTwoAndRejectsBadIndexes) {
@@ -41,7 +30,7 @@ TEST(RemoveStop, KeepsAtLeastTwoAndRejectsBadIndexes) {
   for (const Case& c : cases) {
     GradationData g = WithColorStops(c.stops);
     EXPECT_EQ(RemoveColorStop(g, c.index), c.removed);
-    EXPECT_EQ(Serials(g), c.serialsAfter);
+    EXPECT_EQ(Serials(g, StopTrack::Color), c.serialsAfter);
   }
   GradationData alpha;
   AddAlphaStop(alpha, 0, 1);
@@ -71,8 +60,8 @@ TEST(SetStopPosition, ClampsResortsWithoutRenumbering) {
   for (const Case& c : cases) {
     GradationData g = WithColorStops({0, 50, 100});
     EXPECT_EQ(SetColorStopPosition(g, c.index, c.position), c.returned) << c.index;
-    EXPECT_EQ(Positions(g), c.positions) << c.index;
-    EXPECT_EQ(Serials(g), c.serials) << c.index;
+    EXPECT_EQ(Positions(g, StopTrack::Color), c.positions) << c.index;
+    EXPECT_EQ(Serials(g, StopTrack::Color), c.serials) << c.index;
   }
 }
 
@@ -110,8 +99,8 @@ TEST(SortAndRenumberStops, RestoresCanonicalOrderOnOneTrackOnly) {
   g.colorStops[0].position = 80.0f;  // as a drag leaves it, unsorted
   g.alphaStops[0].serial = 7;
   SortAndRenumberStops(g, StopTrack::Color);
-  EXPECT_EQ(Positions(g), (std::vector<float>{50, 80, 100}));
-  EXPECT_EQ(Serials(g), (std::vector<int32_t>{0, 1, 2}));
+  EXPECT_EQ(Positions(g, StopTrack::Color), (std::vector<float>{50, 80, 100}));
+  EXPECT_EQ(Serials(g, StopTrack::Color), (std::vector<int32_t>{0, 1, 2}));
   EXPECT_EQ(g.alphaStops[0].serial, 7);
   SortAndRenumberStops(g, StopTrack::Alpha);
   EXPECT_EQ(g.alphaStops[0].serial, 0);

@@ -104,3 +104,29 @@ inline float RandomExponent(TestRandom& random) {
   if (random.Below(4) == 0) return random.Uniform(0.0625f, 16.0f);
   return random.Pick(exponents);
 }
+
+// How many stops a track gets: from `fewest` to `most`.
+struct StopCount {
+  int fewest, most;
+};
+
+// Well-formed gradations, every stop active: each stop's position drawn by
+// `place`, each opacity by `opacity`.
+template <typename Place, typename Opacity>
+GradationData RandomGradation(TestRandom& random, StopCount colors, StopCount alphas, Place place,
+                              Opacity opacity) {
+  const auto count = [&](StopCount c) {
+    return c.fewest + static_cast<int>(random.Below(static_cast<uint32_t>(c.most - c.fewest + 1)));
+  };
+  // Each stop's value is drawn before its position.
+  GradationData g;
+  for (int i = count(colors); i > 0; --i) {
+    const Rgb color = RgbFromPacked(static_cast<uint32_t>(random.Next()));
+    AddColorStop(g, place(random), color);
+  }
+  for (int i = count(alphas); i > 0; --i) {
+    const float value = opacity(random);
+    AddAlphaStop(g, place(random), value);
+  }
+  return g;
+}

@@ -1,15 +1,18 @@
 // velumbra convert: one gradient to OUT, or every gradient of a pack into a
 // folder, in the format the options chose.
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli_status.h"
 #include "commands.h"
-#include "folders.h"
 #include "gradient_choice.h"
 #include "interchange/gradient_files.h"
 #include "safe_file_names.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -59,9 +62,14 @@ int ConvertAll(const ConvertOptions& options) {
     ReportProblem(options.input, result.error);
     return kExitBadInput;
   }
-  const char* folder = options.allFolder.c_str();
-  const bool madeFolder = QueryPath(folder) == PathKind::Missing && MakeFolder(folder);
-  if (QueryPath(folder) != PathKind::Folder) {
+  // Paths are UTF-8, also on Windows (u8path), where the files themselves are
+  // opened through the C runtime, whose narrow paths velumbra.exe's manifest
+  // makes UTF-8 too: a folder and the files written into it are named alike.
+  // One level is made: the parent must exist.
+  const fs::path folder = fs::u8path(options.allFolder);
+  std::error_code ignored;
+  const bool madeFolder = !fs::exists(folder, ignored) && fs::create_directory(folder, ignored);
+  if (!fs::is_directory(folder, ignored)) {
     ReportProblem(options.allFolder, "is not a folder and cannot be made one");
     return kExitBadInput;
   }
@@ -72,10 +80,10 @@ int ConvertAll(const ConvertOptions& options) {
   std::vector<std::string> created;
   for (size_t i = 0; i < result.gradients.size(); ++i) {
     const std::string path = InFolder(options.allFolder, fileNames[i]);
-    const bool existed = QueryPath(path.c_str()) != PathKind::Missing;
+    const bool existed = fs::exists(fs::u8path(path), ignored);
     if (!Save(path, result.gradients[i], options.format)) {
       for (const std::string& done : created) std::remove(done.c_str());
-      if (madeFolder) RemoveEmptyFolder(folder);
+      if (madeFolder) fs::remove(folder, ignored);  // only while empty
       return kExitBadInput;
     }
     if (!existed) created.push_back(path);

@@ -1,10 +1,10 @@
 #include "png_image.h"
 
 #include <stb/stb_image.h>
-#include <stb/stb_image_write.h>
 
 #include <memory>
 
+#include "common/png_encoding.h"
 #include "persist/whole_file.h"
 
 namespace {
@@ -13,11 +13,6 @@ namespace {
 // words) the image is refused before it is decoded.
 constexpr uint64_t kMaxPixels = uint64_t{1} << 27;
 constexpr size_t kMaxFileBytes = size_t{1} << 30;
-
-void AppendBytes(void* context, void* data, int size) {
-  auto* out = static_cast<std::string*>(context);
-  out->append(static_cast<const char*>(data), static_cast<size_t>(size));
-}
 
 }  // namespace
 
@@ -62,21 +57,11 @@ bool ReadPngImage(const std::string& path, WordImage& image, std::string& error)
 }
 
 bool WritePngImage(const std::string& path, const WordImage& image, bool withAlpha) {
-  const int channels = withAlpha ? 4 : 3;
   const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
   if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return false;
-  std::vector<uint8_t> bytes(count * static_cast<size_t>(channels));
-  uint8_t* out = bytes.data();
-  for (const uint32_t word : image.pixels) {
-    *out++ = static_cast<uint8_t>(word >> 16);
-    *out++ = static_cast<uint8_t>(word >> 8);
-    *out++ = static_cast<uint8_t>(word);
-    if (withAlpha) *out++ = static_cast<uint8_t>(word >> 24);
-  }
-  std::string png;
-  if (stbi_write_png_to_func(AppendBytes, &png, image.width, image.height, channels, bytes.data(),
-                             image.width * channels) == 0) {
-    return false;
-  }
-  return WriteFileAtomically(path.c_str(), png);
+  const std::vector<uint8_t> png =
+      EncodePng(image.pixels.data(), image.width, image.height, withAlpha);
+  if (png.empty()) return false;
+  return WriteFileAtomically(
+      path.c_str(), std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
