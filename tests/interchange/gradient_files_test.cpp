@@ -139,18 +139,21 @@ TEST(GradientFiles, ARecordLoadsExactlyAndUnknownBytesSaySo) {
   EXPECT_EQ(ExportGradation(imported.gradients[0].gradation, GradientFormat::VelumbraRecord, ""),
             record);
 
+  constexpr char kUnknown[] = "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file";
   const struct {
     std::string bytes;
     ImportProblem problem;
-  } bad[] = {{"", ImportProblem::UnknownFormat},
-             {"hello, world", ImportProblem::UnknownFormat},
-             {"GIMP Gradient\nName: x\n1\n", ImportProblem::Invalid},
-             {std::string(kMaxInterchangeBytes + 1, ' '), ImportProblem::TooLarge}};
+    const char* error;  // how it starts
+  } bad[] = {{"", ImportProblem::UnknownFormat, kUnknown},
+             {"hello, world", ImportProblem::UnknownFormat, kUnknown},
+             {"GIMP Gradient\nName: x\n1\n", ImportProblem::Invalid, "GIMP gradient: "},
+             {std::string(kMaxInterchangeBytes + 1, ' '), ImportProblem::TooLarge,
+              "the file is larger than 16 MiB"}};
   for (const auto& b : bad) {
     const ImportResult result = ImportGradients(b.bytes);
     EXPECT_EQ(result.problem, b.problem) << result.error;
     EXPECT_TRUE(result.gradients.empty());
-    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(result.error.rfind(b.error, 0), 0u) << result.error;
   }
 }
 
