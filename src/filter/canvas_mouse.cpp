@@ -59,9 +59,3 @@ int32_t HandleCaptureLost(HWND window, HWND newOwner) {
   if (newOwner == window || Editor().canvas.dragMode == kNoDrag) return 0;
   return HandleButtonUp(window, 0);
 }
-
-bool DragSelectedStop(int32_t x) {
-  if (!MoveDraggedStop(Editor().canvas, x)) return false;
-  RefreshPanel();
-  return true;
-}

@@ -20,6 +20,3 @@ int32_t HandleButtonUp(HWND window, int32_t x);
 // Another window took the capture in the middle of a drag (a task switch, a
 // menu): the drag ends there as if the button had been released.
 int32_t HandleCaptureLost(HWND window, HWND newOwner);
-
-// During a drag: moves the dragged stop to column x and refreshes the panel.
-bool DragSelectedStop(int32_t x);
