@@ -2,12 +2,12 @@
 
 #include <optional>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
+#include "editor/ui_strings.h"
 #include "filter/canvas_mouse.h"
 #include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_clipboard.h"
-#include "filter/ui_strings.h"
 
 namespace {
 

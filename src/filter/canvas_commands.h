@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "filter/editor_commands.h"
+#include "editor/editor_commands.h"
 
 // The canvas's menu, its items greyed where they cannot act now; the
 // distribute item acts on `tracks`. The caller destroys it.

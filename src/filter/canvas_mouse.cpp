@@ -1,6 +1,6 @@
 #include "filter/canvas_mouse.h"
 
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
 #include "filter/editor_state.h"
 #include "filter/property_panel.h"
 #include "panekin/property_group.h"

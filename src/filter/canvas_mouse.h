@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
 #include "model/gradation.h"
 
 // Carries out an edit's effects: capture, repaint, panel rows and values.

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "filter/canvas_editing.h"
-#include "filter/edit_history.h"
-#include "filter/editor_commands.h"
+#include "editor/canvas_editing.h"
+#include "editor/edit_history.h"
+#include "editor/editor_commands.h"
 #include "model/banks.h"
 #include "model/gradation.h"
 

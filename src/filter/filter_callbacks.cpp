@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
+#include "editor/canvas_layout.h"
 #include "filter/canvas_commands.h"
-#include "filter/canvas_layout.h"
 #include "filter/canvas_mouse.h"
 #include "filter/canvas_window.h"
 #include "filter/dropped_files.h"

@@ -2,13 +2,13 @@
 
 #include <commdlg.h>
 
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
+#include "editor/panel_values.h"
+#include "editor/ui_strings.h"
 #include "filter/color_textbox.h"
 #include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_dialogs.h"
-#include "filter/panel_values.h"
-#include "filter/ui_strings.h"
 #include "panekin/number_textbox.h"
 #include "panekin/property_group.h"
 

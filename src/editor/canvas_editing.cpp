@@ -1,6 +1,6 @@
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
 
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 #include "model/banks.h"
 #include "model/evaluate.h"
 #include "model/stop_editing.h"

@@ -1,4 +1,4 @@
-#include "filter/file_choices.h"
+#include "editor/file_choices.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cp932_decode.h"
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 
 namespace {
 

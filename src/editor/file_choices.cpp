@@ -1,9 +1,9 @@
-#include "filter/file_choices.h"
+#include "editor/file_choices.h"
 
 #include <optional>
 #include <utility>
 
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 
 namespace {
 

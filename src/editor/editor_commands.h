@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "filter/canvas_editing.h"
-#include "filter/edit_history.h"
+#include "editor/canvas_editing.h"
+#include "editor/edit_history.h"
 #include "model/gradation.h"
 
 // The history of the shown ID; null before the first update.

@@ -1,4 +1,4 @@
-#include "filter/editor_commands.h"
+#include "editor/editor_commands.h"
 
 #include <algorithm>
 

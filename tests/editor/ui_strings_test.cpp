@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cp932_decode.h"
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
 #include "model/gradation.h"
 
 // A selected stop, held by serial: a stop found again by serial cannot be a

@@ -1,4 +1,4 @@
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
 
 #include <gtest/gtest.h>
 

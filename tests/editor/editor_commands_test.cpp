@@ -1,11 +1,11 @@
-#include "filter/editor_commands.h"
+#include "editor/editor_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 #include "model/banks.h"
 #include "model/stop_editing.h"
 
