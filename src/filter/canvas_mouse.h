@@ -1,6 +1,6 @@
 // The canvas's mouse messages on the filter window: the editing decisions are
-// canvas_editing's; this layer captures the mouse, repaints and updates the
-// panel.
+// editor/canvas_editing's (the press) and editor/canvas_drag's; this layer
+// captures the mouse, repaints and updates the panel.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "editor/canvas_editing.h"
-#include "model/gradation.h"
 
 // Carries out an edit's effects: capture, repaint, panel rows and values.
 int32_t ApplyCanvasEffects(HWND window, const CanvasEffects& effects);
