@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
 #include "filter_host.h"
 #include "host_window.h"
 #include "lua_runner.h"

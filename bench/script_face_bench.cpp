@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 #include "image/image_passes.h"
 #include "image/luminance_remap.h"
 #include "image/row_bands.h"

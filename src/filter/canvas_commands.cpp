@@ -1,13 +1,12 @@
 #include "filter/canvas_commands.h"
 
-#include <optional>
-
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
+#include "editor/editor_commands.h"
+#include "editor/ui_strings.h"
 #include "filter/canvas_mouse.h"
 #include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_clipboard.h"
-#include "filter/ui_strings.h"
 
 namespace {
 
@@ -18,23 +17,9 @@ void AddItem(HMENU menu, uint16_t command, const char* text, bool enabled) {
   AppendMenuA(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command, text);
 }
 
-uint16_t DistributeCommand(TrackChoice tracks) {
-  switch (tracks) {
-    case TrackChoice::Color:
-      return kMenuDistributeColor;
-    case TrackChoice::Alpha:
-      return kMenuDistributeAlpha;
-    default:
-      return kMenuDistributeBoth;
-  }
-}
-
-// The marker rows name their track; the bar between them, both.
-TrackChoice TracksAtRow(int32_t y) {
-  if (y >= kColorTrackTop && y <= kColorTrackBottom) return TrackChoice::Color;
-  if (y >= kAlphaTrackTop && y <= kAlphaTrackBottom) return TrackChoice::Alpha;
-  return TrackChoice::Both;
-}
+// The distribute item for a click on a marker row: it acts on that track only.
+constexpr PerTrack<uint16_t> kDistributeTrackCommand = {
+    {kMenuDistributeColor, kMenuDistributeAlpha}};
 
 bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
@@ -47,7 +32,7 @@ CanvasEffects Paste(HWND window, EditorState& editor) {
 
 }  // namespace
 
-HMENU BuildCanvasMenu(TrackChoice tracks) {
+HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow) {
   EditorState& editor = Editor();
   CanvasEditing& canvas = editor.canvas;
   const bool editable = CanEditShown(canvas);
@@ -60,8 +45,9 @@ HMENU BuildCanvasMenu(TrackChoice tracks) {
   AddItem(menu, kMenuPasteCommand, ui_strings::kMenuPaste, editable && ClipboardMayHoldGradation());
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AddItem(menu, kMenuReverseCommand, ui_strings::kMenuReverse, editable);
-  AddItem(menu, DistributeCommand(tracks), ui_strings::kMenuDistribute,
-          CanDistribute(canvas, tracks));
+  const uint16_t distribute = markerRow ? kDistributeTrackCommand[*markerRow] : kMenuDistributeBoth;
+  const TrackSet tracks = markerRow ? OnlyTrack(*markerRow) : kBothTracks;
+  AddItem(menu, distribute, ui_strings::kMenuDistribute, CanDistribute(canvas, tracks));
   AddItem(menu, kMenuDeleteCommand, ui_strings::kMenuDelete, CanDeleteSelectedStop(canvas));
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AddItem(menu, kMenuResetCommand, ui_strings::kMenuReset, editable);
@@ -81,7 +67,7 @@ bool HandleCanvasContextMenu(HWND window, LPARAM screenPoint) {
     ScreenToClient(window, &client);
     if (!PtInRect(&canvas, client)) return false;
   }
-  HMENU menu = BuildCanvasMenu(TracksAtRow(client.y));
+  HMENU menu = BuildCanvasMenu(TrackAtRow(client.y));
   if (menu == nullptr) return true;
   const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
                                      at.y, 0, window, nullptr);
@@ -112,13 +98,13 @@ bool RunCanvasCommand(HWND window, uint16_t command) {
       effects = ReverseShown(canvas, histories);
       break;
     case kMenuDistributeColor:
-      effects = DistributeShown(canvas, histories, TrackChoice::Color);
+      effects = DistributeShown(canvas, histories, OnlyTrack(StopTrack::Color));
       break;
     case kMenuDistributeAlpha:
-      effects = DistributeShown(canvas, histories, TrackChoice::Alpha);
+      effects = DistributeShown(canvas, histories, OnlyTrack(StopTrack::Alpha));
       break;
     case kMenuDistributeBoth:
-      effects = DistributeShown(canvas, histories, TrackChoice::Both);
+      effects = DistributeShown(canvas, histories, kBothTracks);
       break;
     case kMenuDeleteCommand:
       effects = DeleteSelectedStop(canvas, histories);

@@ -5,12 +5,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
-#include "filter/editor_commands.h"
+#include "model/stops.h"
 
 // The canvas's menu, its items greyed where they cannot act now; the
-// distribute item acts on `tracks`. The caller destroys it.
-HMENU BuildCanvasMenu(TrackChoice tracks);
+// distribute item acts on the track of the marker row clicked, or on both
+// tracks for a click elsewhere. The caller destroys it.
+HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow);
 
 // A right click on the canvas opens the menu there; false elsewhere, so that
 // the host treats the message as usual.

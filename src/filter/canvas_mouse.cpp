@@ -1,6 +1,7 @@
 #include "filter/canvas_mouse.h"
 
-#include "filter/canvas_editing.h"
+#include "editor/canvas_drag.h"
+#include "editor/canvas_editing.h"
 #include "filter/editor_state.h"
 #include "filter/property_panel.h"
 #include "panekin/property_group.h"
@@ -19,12 +20,11 @@ int32_t ApplyCanvasEffects(HWND window, const CanvasEffects& effects) {
   const CanvasInvalidationBatch batch;
   if (effects.releaseCapture && GetCapture() == window) ReleaseCapture();
   if (effects.invalidate) InvalidateCanvas(window);
-  ChangeRow(editor.colorGroup.get(), effects.colorRow);
-  ChangeRow(editor.opacityGroup.get(), effects.opacityRow);
+  for (StopTrack track : kStopTracks) ChangeRow(editor.groups[track].get(), effects.rows[track]);
   if (effects.refreshPanel) RefreshPanel();
   // Taken last: the panel's nested commands may replace the shown lists and
   // end the drag, and a capture without a drag would never be released.
-  if (effects.capture && editor.canvas.dragMode != kNoDrag) SetCapture(window);
+  if (effects.capture && editor.canvas.draggedTrack) SetCapture(window);
   return effects.result;
 }
 
@@ -42,7 +42,7 @@ int32_t HandleMouseMove(HWND window, int32_t x, int32_t y) {
 
 int32_t HandleButtonUp(HWND window, int32_t /*x*/) {
   EditorState& editor = Editor();
-  const bool dragging = editor.canvas.dragMode != kNoDrag;
+  const bool dragging = editor.canvas.draggedTrack.has_value();
   const CanvasEffects effects = ReleaseOnCanvas(editor.canvas);
   if (dragging) {
     EndGesture(editor.canvas, editor.histories, editor.gesture);
@@ -56,12 +56,6 @@ int32_t HandleButtonUp(HWND window, int32_t /*x*/) {
 }
 
 int32_t HandleCaptureLost(HWND window, HWND newOwner) {
-  if (newOwner == window || Editor().canvas.dragMode == kNoDrag) return 0;
+  if (newOwner == window || !Editor().canvas.draggedTrack) return 0;
   return HandleButtonUp(window, 0);
-}
-
-bool DragSelectedStop(int32_t x) {
-  if (!MoveDraggedStop(Editor().canvas, x)) return false;
-  RefreshPanel();
-  return true;
 }

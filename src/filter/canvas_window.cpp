@@ -1,6 +1,6 @@
 #include "filter/canvas_window.h"
 
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 #include "filter/editor_state.h"
 
 namespace {

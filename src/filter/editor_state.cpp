@@ -14,13 +14,6 @@ EditorState& Editor() {
   return state;
 }
 
-void ForgetSelections() {
-  EditorState& editor = Editor();
-  editor.canvas.selectedColor = StopSelection{};
-  editor.canvas.selectedAlpha = StopSelection{};
-  editor.canvas.dragMode = 0;
-}
-
 void InvalidateCanvas(HWND window) {
   EditorState& editor = Editor();
   if (editor.invalidationBatches > 0 &&

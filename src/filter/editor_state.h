@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "filter/canvas_editing.h"
-#include "filter/edit_history.h"
-#include "filter/editor_commands.h"
+#include "editor/canvas_editing.h"
+#include "editor/edit_history.h"
+#include "editor/shown_history.h"
 #include "model/banks.h"
 #include "model/gradation.h"
 
@@ -36,9 +36,9 @@ struct EditorState {
   // The panel's objects, from InitFilter to ExitFilter; their windows belong
   // to the filter window.
   std::unique_ptr<ColorTextbox> colorTextbox;
-  std::unique_ptr<Panekin::PropertyGroup> colorGroup;
   std::unique_ptr<Panekin::NumberTextbox> opacityTextbox;
-  std::unique_ptr<Panekin::PropertyGroup> opacityGroup;
+  // Each track's row, around its entry above.
+  PerTrack<std::unique_ptr<Panekin::PropertyGroup>> groups;
   HWND window = nullptr;
   RECT canvasRect = {0, 0, 0, 0};
   // Open CanvasInvalidationBatch scopes, and the window one of them deferred.
@@ -48,10 +48,6 @@ struct EditorState {
 };
 
 EditorState& Editor();
-
-// The shown gradation's lists were switched or replaced: nothing selected in
-// them may be written or looked up again.
-void ForgetSelections();
 
 void InvalidateCanvas(HWND window);
 

@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
+#include "editor/canvas_layout.h"
 #include "filter/canvas_commands.h"
-#include "filter/canvas_layout.h"
 #include "filter/canvas_mouse.h"
 #include "filter/canvas_window.h"
 #include "filter/dropped_files.h"
@@ -25,8 +25,8 @@ void OnBankReplaced(const BankChange& change) {
       shownId - change.firstId >= change.count) {
     return;
   }
-  ForgetSelections();
-  EnablePropertyGroups(false, false);
+  ForgetSelections(editor.canvas);
+  DisablePropertyGroups();
   if (change.reason == BankChangeReason::Script && editor.window != nullptr) {
     PaintCanvas(editor.window);
   }
@@ -56,7 +56,7 @@ int32_t __cdecl InitFilter(FilterRecord* filter) {
   GetClientRect(editor.window, &client);
   editor.canvasRect = RECT{0, kCanvasTop, client.right, kCanvasBottom};
   editor.canvas.clientWidth = client.right;
-  editor.canvas.dragMode = 0;
+  editor.canvas.draggedTrack.reset();
   // The reset above came before the listener: no undo may reach past it.
   editor.histories.ForgetReplaced({1, kBankSize, BankChangeReason::Reset});
   SetBankChangeListener(OnBankReplaced);
@@ -75,9 +75,9 @@ int32_t __cdecl UpdateFilter(FilterRecord* filter, int32_t status) {
   EditorState& editor = Editor();
   editor.canvas.currentIndex = id - 1;
   editor.canvas.shown = true;
-  ForgetSelections();
+  ForgetSelections(editor.canvas);
   InvalidateCanvas(editor.window);
-  EnablePropertyGroups(false, false);
+  DisablePropertyGroups();
   return 1;
 }
 

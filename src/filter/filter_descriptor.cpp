@@ -1,8 +1,9 @@
 // The filter descriptor the host reads through GetFilterTable.
+#include "editor/ui_strings.h"
 #include "filter/filter_callbacks.h"
 #include "filter/host_interface.h"
 #include "filter/project_callbacks.h"
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/file_choices.h"
+#include "editor/ui_strings.h"
 #include "filter/editor_state.h"
-#include "filter/file_choices.h"
 #include "filter/gradient_import.h"
-#include "filter/ui_strings.h"
 #include "interchange/gradient_files.h"
 #include "model/banks.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 
 namespace {
 

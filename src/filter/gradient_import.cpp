@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
+#include "editor/file_choices.h"
 #include "filter/editor_state.h"
-#include "filter/file_choices.h"
 #include "filter/gradient_chooser.h"
 #include "interchange/gradient_files.h"
 

@@ -2,13 +2,13 @@
 
 #include <commdlg.h>
 
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
+#include "editor/panel_values.h"
+#include "editor/ui_strings.h"
 #include "filter/color_textbox.h"
 #include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_dialogs.h"
-#include "filter/panel_values.h"
-#include "filter/ui_strings.h"
 #include "panekin/number_textbox.h"
 #include "panekin/property_group.h"
 
@@ -23,7 +23,8 @@ static_assert(sizeof(CHOOSECOLORA) == (sizeof(void*) == 4 ? 36 : 72),
 
 bool PanelExists() {
   const EditorState& editor = Editor();
-  return editor.colorTextbox && editor.colorGroup && editor.opacityTextbox && editor.opacityGroup;
+  return editor.colorTextbox && editor.groups[StopTrack::Color] && editor.opacityTextbox &&
+         editor.groups[StopTrack::Alpha];
 }
 
 // The typed number held to 0..100; an entry outside it is rewritten, which
@@ -52,19 +53,16 @@ void ApplyTypedColor() {
   stop->red = color.red;
   stop->green = color.green;
   stop->blue = color.blue;
-  editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
+  editor.groups[StopTrack::Color]->ColorBox().SetColor(PackedFromStop(*stop));
   RecordTyped(before, EditKind::TypeColor, StopTrack::Color, serial);
 }
 
-void ApplyTypedPosition(Panekin::PropertyGroup& group, StopTrack track) {
+void ApplyTypedPosition(StopTrack track) {
   EditorState& editor = Editor();
-  const StopSelection selection =
-      track == StopTrack::Color ? editor.canvas.selectedColor : editor.canvas.selectedAlpha;
-  const bool selected = track == StopTrack::Color ? SelectedColorStop(editor.canvas) != nullptr
-                                                  : SelectedAlphaStop(editor.canvas) != nullptr;
-  if (!selected) return;
+  const StopSelection selection = editor.canvas.selected[track];
+  if (SelectedStopIndex(editor.canvas, track) < 0) return;
   const GradationData before = *ShownGradation(editor.canvas);
-  const float position = TypedPercent(group.NumberBox());
+  const float position = TypedPercent(editor.groups[track]->NumberBox());
   MoveSelectedStop(editor.canvas, track, position);
   if (ShownGradation(editor.canvas) != nullptr) {
     RecordTyped(before, EditKind::TypePosition, track, selection.serial);
@@ -80,7 +78,7 @@ void ApplyTypedOpacity() {
   AlphaStop* stop = SelectedAlphaStop(editor.canvas);
   if (stop == nullptr) return;
   stop->opacity = opacity;
-  editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(opacity));
+  editor.groups[StopTrack::Alpha]->ColorBox().SetColor(GreyOfOpacity(opacity));
   RecordTyped(before, EditKind::TypeOpacity, StopTrack::Alpha, stop->serial);
 }
 
@@ -120,53 +118,55 @@ void CreatePropertyPanel(HINSTANCE instance, HWND window, HFONT font) {
   EditorState& editor = Editor();
   const int rowWidth = editor.canvas.clientWidth - 16;
   editor.colorTextbox = std::make_unique<ColorTextbox>(window, instance);
-  editor.colorGroup = std::make_unique<Panekin::PropertyGroup>(
+  editor.groups[StopTrack::Color] = std::make_unique<Panekin::PropertyGroup>(
       ui_strings::kColorGroup, window, instance, kColorRowY, rowWidth, kColorGroupId,
       editor.colorTextbox->Window(), font);
   editor.opacityTextbox =
       std::make_unique<Panekin::NumberTextbox>(window, instance, kOpacityEntryId);
-  editor.opacityGroup = std::make_unique<Panekin::PropertyGroup>(
+  editor.groups[StopTrack::Alpha] = std::make_unique<Panekin::PropertyGroup>(
       ui_strings::kOpacityGroup, window, instance, kOpacityRowY, rowWidth, kOpacityGroupId,
       editor.opacityTextbox->Window(), font);
-  EnablePropertyGroups(false, false);
+  DisablePropertyGroups();
 }
 
 void DestroyPropertyPanel() {
   EditorState& editor = Editor();
   editor.colorTextbox.reset();
-  editor.colorGroup.reset();
+  editor.groups[StopTrack::Color].reset();
   editor.opacityTextbox.reset();
-  editor.opacityGroup.reset();
+  editor.groups[StopTrack::Alpha].reset();
 }
 
-void EnablePropertyGroups(bool colorRow, bool opacityRow) {
-  EditorState& editor = Editor();
-  if (editor.colorGroup) editor.colorGroup->Enable(colorRow);
-  if (editor.opacityGroup) editor.opacityGroup->Enable(opacityRow);
+void DisablePropertyGroups() {
+  for (const auto& group : Editor().groups.byTrack) {
+    if (group) group->Enable(false);
+  }
 }
 
 void RefreshPanel() {
   if (!PanelExists()) return;
   EditorState& editor = Editor();
+  Panekin::PropertyGroup& colorGroup = *editor.groups[StopTrack::Color];
+  Panekin::PropertyGroup& opacityGroup = *editor.groups[StopTrack::Alpha];
   const PanelEcho echo;
   // Every SetValue runs the entry's command nested, which may move the stop
   // or drop the selection: each step looks the stop up afresh.
   if (const ColorStop* stop = SelectedColorStop(editor.canvas)) {
     ShowColor(*editor.colorTextbox, PackedFromStop(*stop));
     if ((stop = SelectedColorStop(editor.canvas)) != nullptr) {
-      ShowPercent(editor.colorGroup->NumberBox(), stop->position);
+      ShowPercent(colorGroup.NumberBox(), stop->position);
     }
     if ((stop = SelectedColorStop(editor.canvas)) != nullptr) {
-      editor.colorGroup->ColorBox().SetColor(PackedFromStop(*stop));
+      colorGroup.ColorBox().SetColor(PackedFromStop(*stop));
     }
   }
   if (const AlphaStop* stop = SelectedAlphaStop(editor.canvas)) {
     ShowPercent(*editor.opacityTextbox, stop->opacity);
     if ((stop = SelectedAlphaStop(editor.canvas)) != nullptr) {
-      ShowPercent(editor.opacityGroup->NumberBox(), stop->position);
+      ShowPercent(opacityGroup.NumberBox(), stop->position);
     }
     if ((stop = SelectedAlphaStop(editor.canvas)) != nullptr) {
-      editor.opacityGroup->ColorBox().SetColor(GreyOfOpacity(stop->opacity));
+      opacityGroup.ColorBox().SetColor(GreyOfOpacity(stop->opacity));
     }
   }
 }
@@ -201,15 +201,12 @@ bool ChooseStopColor(HWND owner) {
 }
 
 int32_t HandlePanelCommand(FilterRecord* filter, uint16_t code, HWND window, uint16_t controlId) {
-  EditorState& editor = Editor();
   switch (controlId) {
     case kColorEntryId:
       if (code == kEntryChanged && PanelExists()) ApplyTypedColor();
       break;
     case kColorPositionId:
-      if (code == kEntryChanged && PanelExists()) {
-        ApplyTypedPosition(*editor.colorGroup, StopTrack::Color);
-      }
+      if (code == kEntryChanged && PanelExists()) ApplyTypedPosition(StopTrack::Color);
       break;
     case kColorBoxId:
       if (code == 0) {
@@ -221,9 +218,7 @@ int32_t HandlePanelCommand(FilterRecord* filter, uint16_t code, HWND window, uin
       if (code == kEntryChanged && PanelExists()) ApplyTypedOpacity();
       break;
     case kOpacityPositionId:
-      if (code == kEntryChanged && PanelExists()) {
-        ApplyTypedPosition(*editor.opacityGroup, StopTrack::Alpha);
-      }
+      if (code == kEntryChanged && PanelExists()) ApplyTypedPosition(StopTrack::Alpha);
       break;
     case kGreyBoxId:
       break;

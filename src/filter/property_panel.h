@@ -11,9 +11,8 @@
 void CreatePropertyPanel(HINSTANCE instance, HWND window, HFONT font);
 void DestroyPropertyPanel();
 
-// Enables or disables each row's four controls; rows that were never created
-// are skipped.
-void EnablePropertyGroups(bool colorRow, bool opacityRow);
+// Disables each row's four controls; rows that were never created are skipped.
+void DisablePropertyGroups();
 
 // Shows the selected stops' values. Setting an entry's text raises its change
 // notification at once, so HandlePanelCommand runs nested in here; an entry

@@ -28,10 +28,27 @@ int32_t FindAlphaStop(const GradationData& gradation, int32_t serial) {
   return stop_list::Find(gradation.alphaStops, serial);
 }
 
+int32_t FindStop(const GradationData& gradation, StopTrack track, int32_t serial) {
+  return VisitStops(gradation, track,
+                    [serial](const auto& stops) { return stop_list::Find(stops, serial); });
+}
+
+size_t StopCount(const GradationData& gradation, StopTrack track) {
+  return VisitStops(gradation, track, [](const auto& stops) { return stops.size(); });
+}
+
 void RenumberStops(std::vector<ColorStop>& stops) { stop_list::Renumber(stops); }
 void RenumberStops(std::vector<AlphaStop>& stops) { stop_list::Renumber(stops); }
 void SortStops(std::vector<ColorStop>& stops) { stop_list::Sort(stops); }
 void SortStops(std::vector<AlphaStop>& stops) { stop_list::Sort(stops); }
+
+void RenumberStops(GradationData& gradation, StopTrack track) {
+  VisitStops(gradation, track, [](auto& stops) { stop_list::Renumber(stops); });
+}
+
+void SortStops(GradationData& gradation, StopTrack track) {
+  VisitStops(gradation, track, [](auto& stops) { stop_list::Sort(stops); });
+}
 
 int32_t AddColorStop(GradationData& gradation, float position, Rgb color) {
   return stop_list::Add(gradation.colorStops,

@@ -3,6 +3,7 @@
 // add to them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,7 +14,21 @@ struct GradationData {
   std::vector<AlphaStop> alphaStops;
 };
 
-enum class StopTrack { Color, Alpha };
+// Calls `visit` with the track's stop list. Both kinds of stop carry a
+// serial, a position and the active flag, so code that needs no more than
+// those is written once for either track.
+template <typename Visit>
+decltype(auto) VisitStops(GradationData& gradation, StopTrack track, Visit&& visit) {
+  if (track == StopTrack::Color) return visit(gradation.colorStops);
+  return visit(gradation.alphaStops);
+}
+template <typename Visit>
+decltype(auto) VisitStops(const GradationData& gradation, StopTrack track, Visit&& visit) {
+  if (track == StopTrack::Color) return visit(gradation.colorStops);
+  return visit(gradation.alphaStops);
+}
+
+size_t StopCount(const GradationData& gradation, StopTrack track);
 
 // Returned by the accessors for an empty list; read-only by contract.
 const ColorStop& EmptyColorStop();
@@ -27,11 +42,14 @@ const AlphaStop& AlphaStopAt(const GradationData& gradation, int32_t index);
 // Index of the first stop carrying the serial, or -1.
 int32_t FindColorStop(const GradationData& gradation, int32_t serial);
 int32_t FindAlphaStop(const GradationData& gradation, int32_t serial);
+int32_t FindStop(const GradationData& gradation, StopTrack track, int32_t serial);
 
 void RenumberStops(std::vector<ColorStop>& stops);
 void RenumberStops(std::vector<AlphaStop>& stops);
+void RenumberStops(GradationData& gradation, StopTrack track);
 void SortStops(std::vector<ColorStop>& stops);  // stable
 void SortStops(std::vector<AlphaStop>& stops);
+void SortStops(GradationData& gradation, StopTrack track);
 
 // Adds an active stop (position not clamped) and returns its index, which is
 // also its serial afterwards. A stop added where others stand goes after them.

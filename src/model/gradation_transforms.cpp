@@ -35,9 +35,5 @@ void ReverseGradation(GradationData& gradation) {
 }
 
 void DistributeStops(GradationData& gradation, StopTrack track) {
-  if (track == StopTrack::Color) {
-    Distribute(gradation.colorStops);
-  } else {
-    Distribute(gradation.alphaStops);
-  }
+  VisitStops(gradation, track, [](auto& stops) { Distribute(stops); });
 }

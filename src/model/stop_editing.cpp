@@ -10,12 +10,23 @@ bool RemoveAlphaStop(GradationData& gradation, int32_t index) {
   return stop_list::Remove(gradation.alphaStops, index);
 }
 
+bool RemoveStop(GradationData& gradation, StopTrack track, int32_t index) {
+  return VisitStops(gradation, track,
+                    [index](auto& stops) { return stop_list::Remove(stops, index); });
+}
+
 int32_t SetColorStopPosition(GradationData& gradation, int32_t index, float position) {
   return stop_list::SetPosition(gradation.colorStops, index, position);
 }
 
 int32_t SetAlphaStopPosition(GradationData& gradation, int32_t index, float position) {
   return stop_list::SetPosition(gradation.alphaStops, index, position);
+}
+
+int32_t SetStopPosition(GradationData& gradation, StopTrack track, int32_t index, float position) {
+  return VisitStops(gradation, track, [index, position](auto& stops) {
+    return stop_list::SetPosition(stops, index, position);
+  });
 }
 
 const ColorStop& ColorStopBySerial(const GradationData& gradation, int32_t serial) {
@@ -37,11 +48,6 @@ AlphaStop* EditableAlphaStop(GradationData& gradation, int32_t serial) {
 }
 
 void SortAndRenumberStops(GradationData& gradation, StopTrack track) {
-  if (track == StopTrack::Color) {
-    stop_list::Sort(gradation.colorStops);
-    stop_list::Renumber(gradation.colorStops);
-  } else {
-    stop_list::Sort(gradation.alphaStops);
-    stop_list::Renumber(gradation.alphaStops);
-  }
+  SortStops(gradation, track);
+  RenumberStops(gradation, track);
 }

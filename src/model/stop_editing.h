@@ -9,11 +9,13 @@
 // False (and no change) on a track of two stops or fewer, or a bad index.
 bool RemoveColorStop(GradationData& gradation, int32_t index);
 bool RemoveAlphaStop(GradationData& gradation, int32_t index);
+bool RemoveStop(GradationData& gradation, StopTrack track, int32_t index);
 
 // Clamps the position to 0..100, re-sorts without renumbering and returns the
 // stop's new index, or -1 for a bad index.
 int32_t SetColorStopPosition(GradationData& gradation, int32_t index, float position);
 int32_t SetAlphaStopPosition(GradationData& gradation, int32_t index, float position);
+int32_t SetStopPosition(GradationData& gradation, StopTrack track, int32_t index, float position);
 
 // An unknown serial yields the first stop (or the fallback of an empty list).
 const ColorStop& ColorStopBySerial(const GradationData& gradation, int32_t serial);

@@ -1,7 +1,24 @@
-// Stop records of the two tracks of a gradation.
+// Stop records of the two tracks of a gradation, and the tracks themselves.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+
+enum class StopTrack { Color, Alpha };
+
+inline constexpr StopTrack kStopTracks[] = {StopTrack::Color, StopTrack::Alpha};
+
+// One T for each track, indexed by the track.
+template <typename T>
+struct PerTrack {
+  std::array<T, 2> byTrack{};
+
+  constexpr T& operator[](StopTrack track) { return byTrack[static_cast<size_t>(track)]; }
+  constexpr const T& operator[](StopTrack track) const {
+    return byTrack[static_cast<size_t>(track)];
+  }
+};
 
 struct ColorStop {
   int32_t serial = 0;

@@ -2,8 +2,7 @@
 
 namespace Panekin {
 
-ColorStaticBox::ColorStaticBox(HWND parent, HINSTANCE instance, int controlId)
-    : controlId_(controlId) {
+ColorStaticBox::ColorStaticBox(HWND parent, HINSTANCE instance, int controlId) {
   boxWindow_ = CreateWindowExA(
       WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0, 64, 18, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, nullptr);

@@ -25,7 +25,6 @@ class ColorStaticBox final : public WindowProcedure {
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   HWND BoxWindow() const { return boxWindow_; }
-  int ControlId() const { return controlId_; }
   uint8_t Red() const { return red_; }
   uint8_t Green() const { return green_; }
   uint8_t Blue() const { return blue_; }
@@ -33,7 +32,6 @@ class ColorStaticBox final : public WindowProcedure {
 
  private:
   HWND boxWindow_ = nullptr;
-  int controlId_;
   uint8_t red_ = 0;
   uint8_t green_ = 0;
   uint8_t blue_ = 0;

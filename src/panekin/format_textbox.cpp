@@ -21,8 +21,7 @@ TextBuffer Display(const char* format, double value) { return DisplayText(format
 }  // namespace
 
 template <typename T>
-FormatTextbox<T>::FormatTextbox(HWND parent, HINSTANCE instance, int controlId)
-    : controlId_(controlId) {
+FormatTextbox<T>::FormatTextbox(HWND parent, HINSTANCE instance, int controlId) {
   format_.text[0] = '\0';
   editWindow_ =
       CreateWindowExA(WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE, "EDIT", "",

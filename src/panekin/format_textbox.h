@@ -36,7 +36,6 @@ class FormatTextbox : public WindowProcedure {
   // The last valid value, without reading the text.
   T Value() const { return value_; }
   HWND EditWindow() const { return editWindow_; }
-  int ControlId() const { return controlId_; }
   int TextLimit() const { return textLimit_; }
   const char* Format() const { return format_.text; }
   HFONT Font() const { return font_; }
@@ -60,7 +59,6 @@ class FormatTextbox : public WindowProcedure {
   FormatBuffer format_;
   T value_ = 0;
   HWND editWindow_ = nullptr;
-  int controlId_;
   HFONT font_ = nullptr;
 };
 

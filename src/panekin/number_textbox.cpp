@@ -11,9 +11,6 @@ NumberTextbox::NumberTextbox(HWND parent, HINSTANCE instance, int controlId)
 
 bool NumberTextbox::Parse(const char* text, double* value) { return ParseDecimal(text, value); }
 
-void NumberTextbox::SetDecimals(int decimals) {
-  decimals_ = ClampDecimals(decimals);
-  SetFormat(DecimalsFormat(decimals_).text);
-}
+void NumberTextbox::SetDecimals(int decimals) { SetFormat(DecimalsFormat(decimals).text); }
 
 }  // namespace Panekin

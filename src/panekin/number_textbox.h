@@ -16,10 +16,6 @@ class NumberTextbox final : public FormatTextbox<double> {
   // Shows `decimals` decimals ("%.2f" for 2). Counts outside 0..255 are taken as the nearest of
   // them: a negative precision would make a malformed format.
   void SetDecimals(int decimals);
-  int Decimals() const { return decimals_; }
-
- private:
-  int decimals_ = 1;
 };
 
 }  // namespace Panekin

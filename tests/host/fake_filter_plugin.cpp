@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
+#include "editor/ui_strings.h"
 #include "filter/host_interface.h"
-#include "filter/ui_strings.h"
 
 #define FAKE_EXPORT extern "C" __declspec(dllexport)
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/canvas_layout.h"
 #include "fake_filter_plugin.h"
-#include "filter/canvas_layout.h"
 #include "filter/control_ids.h"
 #include "host_window.h"
 #include "lua_runner.h"

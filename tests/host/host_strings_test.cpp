@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "filter/cp932_decode.h"
+#include "editor/cp932_decode.h"
 #include "host_strings.h"
 
 namespace {

@@ -19,10 +19,10 @@
 
 #include "dialog_driver.h"
 #include "drop_handle.h"
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
+#include "editor/file_choices.h"
+#include "editor/ui_strings.h"
 #include "filter/control_ids.h"
-#include "filter/file_choices.h"
-#include "filter/ui_strings.h"
 #include "filter_harness.h"
 #include "interchange/gradient_files.h"
 #include "model/banks.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
 #include "filter/host_interface.h"
 
 class FilterHarness {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "drop_handle.h"
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 #include "filter/control_ids.h"
 #include "filter_harness.h"
 #include "model/banks.h"

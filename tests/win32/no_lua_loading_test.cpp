@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
 #include "filter_harness.h"
 
 namespace {

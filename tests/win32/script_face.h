@@ -11,7 +11,7 @@
 
 #include <lua.hpp>
 
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 #include "filter_harness.h"
 
 class ScriptFace {

@@ -4,43 +4,25 @@
 // acts in the middle of a drag, whose step is still open.
 #pragma once
 
-#include <cstdint>
-
-#include "filter/canvas_editing.h"
-#include "filter/edit_history.h"
+#include "editor/canvas_editing.h"
+#include "editor/edit_history.h"
 #include "model/gradation.h"
 
-// The history of the shown ID; null before the first update.
-EditHistory* ShownHistory(const CanvasEditing& editing, EditHistories& histories);
-
-// The shown gradation went from `before` to what it is now through one edit.
-void RecordShownEdit(const CanvasEditing& editing, EditHistories& histories,
-                     const GradationData& before, EditKind kind, EditTarget target = {});
-
-// A press on the canvas and its drag to the release make one step: adding a
-// stop is the press's own part of it.
-struct Gesture {
-  bool open = false;
-  int32_t index = -1;
-  GradationData before;
-};
-void BeginGesture(const CanvasEditing& editing, Gesture& gesture);
-// After the release; a drag that was cut short (its entry replaced) records
-// nothing.
-void EndGesture(const CanvasEditing& editing, EditHistories& histories, Gesture& gesture);
-
-enum class TrackChoice : uint8_t { Color, Alpha, Both };
+// The tracks a command acts on.
+using TrackSet = PerTrack<bool>;
+inline constexpr TrackSet kBothTracks = {{true, true}};
+TrackSet OnlyTrack(StopTrack track);
 
 bool CanUndo(const CanvasEditing& editing, EditHistories& histories);
 bool CanRedo(const CanvasEditing& editing, EditHistories& histories);
 bool CanEditShown(const CanvasEditing& editing);
-bool CanDistribute(const CanvasEditing& editing, TrackChoice tracks);
+bool CanDistribute(const CanvasEditing& editing, TrackSet tracks);
 bool CanDeleteSelectedStop(CanvasEditing& editing);
 
 CanvasEffects UndoEdit(CanvasEditing& editing, EditHistories& histories);
 CanvasEffects RedoEdit(CanvasEditing& editing, EditHistories& histories);
 CanvasEffects ReverseShown(CanvasEditing& editing, EditHistories& histories);
-CanvasEffects DistributeShown(CanvasEditing& editing, EditHistories& histories, TrackChoice tracks);
+CanvasEffects DistributeShown(CanvasEditing& editing, EditHistories& histories, TrackSet tracks);
 // Removes the selected stop of the track last clicked; a track keeps at least
 // two stops, as with a removal by dragging off.
 CanvasEffects DeleteSelectedStop(CanvasEditing& editing, EditHistories& histories);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cp932_decode.h"
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 #include "interchange/gradient_formats.h"
 
 namespace {

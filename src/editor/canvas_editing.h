@@ -1,11 +1,12 @@
-// What a left-button press, drag and release on the canvas do to the shown
-// gradation and the selections, free of any window: the window layer carries
-// out the returned effects (capture, repaint, panel rows).
+// The canvas's editing state, free of any window: the shown bank entry, each
+// track's selected stop, the drag under way, and what a left-button press
+// does to them (dragging is canvas_drag.h's). Edits return their effects; the
+// window layer carries them out (capture, repaint, panel rows).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-#include "filter/canvas_layout.h"
 #include "model/gradation.h"
 
 // A selected stop, held by serial: a stop found again by serial cannot be a
@@ -15,8 +16,6 @@ struct StopSelection {
   int32_t serial = 0;
 };
 
-enum DragMode : int32_t { kNoDrag = 0, kDragColor = 1, kDragAlpha = 2 };
-
 // The part of the editor's record the canvas edits.
 struct CanvasEditing {
   // Bank index (ID - 1) the editor addresses: the file commands and the drop
@@ -24,9 +23,9 @@ struct CanvasEditing {
   int32_t currentIndex = 0;
   bool shown = false;  // set by the first update that acts
   int32_t clientWidth = 0;
-  int32_t dragMode = kNoDrag;
-  StopSelection selectedColor;
-  StopSelection selectedAlpha;
+  PerTrack<StopSelection> selected;
+  // The track whose selected stop is being dragged; none between drags.
+  std::optional<StopTrack> draggedTrack;
   // Whether the dragged stop was on its track at the last move. Set again at
   // every press: a drag that ended off the track must not keep the next drag
   // from repainting when its stop leaves the track.
@@ -43,31 +42,29 @@ struct CanvasEffects {
   bool refreshPanel = false;
   bool capture = false;
   bool releaseCapture = false;
-  RowChange colorRow = RowChange::kKeep;
-  RowChange opacityRow = RowChange::kKeep;
+  // Each track's row of the property panel.
+  PerTrack<RowChange> rows = {{RowChange::kKeep, RowChange::kKeep}};
 };
 
 // The shown bank gradation, entry currentIndex; null before the first update.
 GradationData* ShownGradation(const CanvasEditing& editing);
 
+// The index of the track's selected stop in the shown gradation, or -1 (and
+// the selection dropped when it names no stop).
+int32_t SelectedStopIndex(CanvasEditing& editing, StopTrack track);
+// The selected stop, or null as SelectedStopIndex gives -1.
+ColorStop* SelectedColorStop(CanvasEditing& editing);
+AlphaStop* SelectedAlphaStop(CanvasEditing& editing);
+
+// Moves the selected stop of the track; it keeps its serial, and with it the
+// selection, through the re-sort. A selection that names no stop is dropped
+// and nothing moves.
+void MoveSelectedStop(CanvasEditing& editing, StopTrack track, float position);
+
+// The shown gradation's lists were switched or replaced: nothing selected in
+// them may be written or looked up again, and no drag goes on.
+void ForgetSelections(CanvasEditing& editing);
+
 // Selects the marker under (x, y), scanning from the stop drawn last, or adds
 // a stop on an empty spot of a track; either starts a drag.
 CanvasEffects PressOnCanvas(CanvasEditing& editing, int32_t x, int32_t y);
-CanvasEffects MoveOnCanvas(CanvasEditing& editing, int32_t x, int32_t y);
-// Ends a drag; a stop released off its track is removed.
-CanvasEffects ReleaseOnCanvas(CanvasEditing& editing);
-
-// During a drag: marks the dragged stop on or off its track by the pointer's
-// row and returns whether it is on. A track of two stops or fewer keeps it on.
-bool UpdateDragBand(CanvasEditing& editing, int32_t y);
-// During a drag: moves the dragged stop to the column's position (clamped to
-// 0..100). False when no drag is under way. The panel is the caller's.
-bool MoveDraggedStop(CanvasEditing& editing, int32_t x);
-// Moves the selected stop of the track and keeps it selected through the
-// re-sort. A selection that names no stop is dropped and nothing moves.
-void MoveSelectedStop(CanvasEditing& editing, StopTrack track, float position);
-
-// The selected stop, or null (and the selection dropped) when it names no
-// stop of the shown gradation.
-ColorStop* SelectedColorStop(CanvasEditing& editing);
-AlphaStop* SelectedAlphaStop(CanvasEditing& editing);

@@ -1,11 +1,11 @@
-#include "filter/file_choices.h"
+#include "editor/file_choices.h"
 
 #include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
 
-#include "filter/ui_strings.h"
+#include "editor/ui_strings.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
-#include "filter/editor_commands.h"
+#include "editor/editor_commands.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "editor/shown_history.h"
 #include "model/banks.h"
 #include "model/gradation_transforms.h"
 #include "model/stop_editing.h"
@@ -9,7 +11,7 @@
 namespace {
 
 bool Idle(const CanvasEditing& editing) {
-  return editing.dragMode == kNoDrag && ShownGradation(editing) != nullptr;
+  return !editing.draggedTrack && ShownGradation(editing) != nullptr;
 }
 
 // Repaint and show the selected stops again; a row whose stop is gone is
@@ -19,11 +21,10 @@ CanvasEffects ShowEdited(CanvasEditing& editing) {
   effects.result = 1;
   effects.invalidate = true;
   effects.refreshPanel = true;
-  if (editing.selectedColor.valid && SelectedColorStop(editing) == nullptr) {
-    effects.colorRow = RowChange::kDisable;
-  }
-  if (editing.selectedAlpha.valid && SelectedAlphaStop(editing) == nullptr) {
-    effects.opacityRow = RowChange::kDisable;
+  for (StopTrack track : kStopTracks) {
+    if (editing.selected[track].valid && SelectedStopIndex(editing, track) < 0) {
+      effects.rows[track] = RowChange::kDisable;
+    }
   }
   return effects;
 }
@@ -39,71 +40,41 @@ enum class IndexMap : uint8_t { Same, Mirrored };
 
 // Whole-track edits keep the lists' order (or mirror it) but may renumber
 // them: a selection follows its stop to its place in the new list.
-template <typename Stop>
-void FollowStop(StopSelection& selection, const std::vector<Stop>& before,
-                const std::vector<Stop>& after, IndexMap map) {
-  if (!selection.valid) return;
-  size_t index = before.size();
-  for (size_t i = 0; i < before.size(); ++i) {
-    if (before[i].serial == selection.serial) index = i;
-  }
-  if (index == before.size() || before.size() != after.size()) {
-    selection = StopSelection{};
-    return;
-  }
-  selection.serial = after[map == IndexMap::Same ? index : after.size() - 1 - index].serial;
-}
-
 CanvasEffects ShowRenumbered(CanvasEditing& editing, const GradationData& before, IndexMap map) {
   const GradationData& after = *ShownGradation(editing);
-  FollowStop(editing.selectedColor, before.colorStops, after.colorStops, map);
-  FollowStop(editing.selectedAlpha, before.alphaStops, after.alphaStops, map);
+  for (StopTrack track : kStopTracks) {
+    StopSelection& selection = editing.selected[track];
+    if (!selection.valid) continue;
+    const int32_t index = FindStop(before, track, selection.serial);
+    const size_t count = StopCount(after, track);
+    if (index < 0 || StopCount(before, track) != count) {
+      selection = StopSelection{};
+      continue;
+    }
+    const size_t moved =
+        map == IndexMap::Same ? static_cast<size_t>(index) : count - 1 - static_cast<size_t>(index);
+    selection.serial =
+        VisitStops(after, track, [moved](const auto& stops) { return stops[moved].serial; });
+  }
   return ShowEdited(editing);
 }
 
 // A gradation put in place of the shown one keeps no selection.
 CanvasEffects ShowReplaced(CanvasEditing& editing) {
   CanvasEffects effects = ShowEdited(editing);
-  if (editing.selectedColor.valid) effects.colorRow = RowChange::kDisable;
-  if (editing.selectedAlpha.valid) effects.opacityRow = RowChange::kDisable;
-  editing.selectedColor = StopSelection{};
-  editing.selectedAlpha = StopSelection{};
+  for (StopTrack track : kStopTracks) {
+    if (editing.selected[track].valid) effects.rows[track] = RowChange::kDisable;
+    editing.selected[track] = StopSelection{};
+  }
   return effects;
-}
-
-size_t StopCount(const GradationData& gradation, StopTrack track) {
-  return track == StopTrack::Color ? gradation.colorStops.size() : gradation.alphaStops.size();
 }
 
 }  // namespace
 
-EditHistory* ShownHistory(const CanvasEditing& editing, EditHistories& histories) {
-  return ShownGradation(editing) == nullptr ? nullptr : histories.ForId(editing.currentIndex + 1);
-}
-
-void RecordShownEdit(const CanvasEditing& editing, EditHistories& histories,
-                     const GradationData& before, EditKind kind, EditTarget target) {
-  EditHistory* history = ShownHistory(editing, histories);
-  if (history != nullptr) history->Record(before, *ShownGradation(editing), kind, target);
-}
-
-void BeginGesture(const CanvasEditing& editing, Gesture& gesture) {
-  const GradationData* shown = ShownGradation(editing);
-  gesture.open = shown != nullptr;
-  if (shown == nullptr) return;
-  gesture.index = editing.currentIndex;
-  gesture.before = *shown;
-}
-
-void EndGesture(const CanvasEditing& editing, EditHistories& histories, Gesture& gesture) {
-  if (!gesture.open) return;
-  gesture.open = false;
-  if (gesture.index != editing.currentIndex) return;
-  const GradationData* shown = ShownGradation(editing);
-  if (shown == nullptr) return;
-  const bool added = shown->colorStops.size() > gesture.before.colorStops.size() ||
-                     shown->alphaStops.size() > gesture.before.alphaStops.size();
-  RecordShownEdit(editing, histories, gesture.before, added ? EditKind::AddStop : EditKind::Drag);
+TrackSet OnlyTrack(StopTrack track) {
+  TrackSet tracks;
+  tracks[track] = true;
+  return tracks;
 }
 
 bool CanUndo(const CanvasEditing& editing, EditHistories& histories) {
@@ -118,20 +89,17 @@ bool CanRedo(const CanvasEditing& editing, EditHistories& histories) {
 
 bool CanEditShown(const CanvasEditing& editing) { return Idle(editing); }
 
-bool CanDistribute(const CanvasEditing& editing, TrackChoice tracks) {
+bool CanDistribute(const CanvasEditing& editing, TrackSet tracks) {
   if (!Idle(editing)) return false;
   const GradationData& shown = *ShownGradation(editing);
-  const bool color = tracks != TrackChoice::Alpha && shown.colorStops.size() > 2;
-  const bool alpha = tracks != TrackChoice::Color && shown.alphaStops.size() > 2;
-  return color || alpha;
+  return std::any_of(std::begin(kStopTracks), std::end(kStopTracks),
+                     [&](StopTrack track) { return tracks[track] && StopCount(shown, track) > 2; });
 }
 
 bool CanDeleteSelectedStop(CanvasEditing& editing) {
   if (!Idle(editing)) return false;
   const StopTrack track = editing.clickedTrack;
-  const bool selected = track == StopTrack::Color ? SelectedColorStop(editing) != nullptr
-                                                  : SelectedAlphaStop(editing) != nullptr;
-  return selected && StopCount(*ShownGradation(editing), track) > 2;
+  return SelectedStopIndex(editing, track) >= 0 && StopCount(*ShownGradation(editing), track) > 2;
 }
 
 CanvasEffects UndoEdit(CanvasEditing& editing, EditHistories& histories) {
@@ -153,13 +121,13 @@ CanvasEffects ReverseShown(CanvasEditing& editing, EditHistories& histories) {
   return ShowRenumbered(editing, before, IndexMap::Mirrored);
 }
 
-CanvasEffects DistributeShown(CanvasEditing& editing, EditHistories& histories,
-                              TrackChoice tracks) {
+CanvasEffects DistributeShown(CanvasEditing& editing, EditHistories& histories, TrackSet tracks) {
   if (!CanDistribute(editing, tracks)) return {};
   GradationData& shown = *ShownGradation(editing);
   const GradationData before = shown;
-  if (tracks != TrackChoice::Alpha) DistributeStops(shown, StopTrack::Color);
-  if (tracks != TrackChoice::Color) DistributeStops(shown, StopTrack::Alpha);
+  for (StopTrack track : kStopTracks) {
+    if (tracks[track]) DistributeStops(shown, track);
+  }
   RecordShownEdit(editing, histories, before, EditKind::Distribute);
   return ShowRenumbered(editing, before, IndexMap::Same);
 }
@@ -168,36 +136,26 @@ CanvasEffects DeleteSelectedStop(CanvasEditing& editing, EditHistories& historie
   if (!CanDeleteSelectedStop(editing)) return {};
   GradationData& shown = *ShownGradation(editing);
   const GradationData before = shown;
-  const bool color = editing.clickedTrack == StopTrack::Color;
-  const bool removed =
-      color ? RemoveColorStop(shown, FindColorStop(shown, editing.selectedColor.serial))
-            : RemoveAlphaStop(shown, FindAlphaStop(shown, editing.selectedAlpha.serial));
-  if (!removed) return {};
-  SortAndRenumberStops(shown, editing.clickedTrack);
-  (color ? editing.selectedColor : editing.selectedAlpha) = StopSelection{};
+  const StopTrack track = editing.clickedTrack;
+  if (!RemoveStop(shown, track, FindStop(shown, track, editing.selected[track].serial))) return {};
+  SortAndRenumberStops(shown, track);
+  editing.selected[track] = StopSelection{};
   RecordShownEdit(editing, histories, before, EditKind::Delete);
   CanvasEffects effects = ShowEdited(editing);
-  (color ? effects.colorRow : effects.opacityRow) = RowChange::kDisable;
+  effects.rows[track] = RowChange::kDisable;
   return effects;
 }
 
 CanvasEffects NudgeSelectedStop(CanvasEditing& editing, EditHistories& histories, float delta) {
   if (!Idle(editing)) return {};
   const StopTrack track = editing.clickedTrack;
-  float position = 0.0f;
-  int32_t serial = 0;
-  if (track == StopTrack::Color) {
-    const ColorStop* stop = SelectedColorStop(editing);
-    if (stop == nullptr) return {};
-    position = stop->position;
-    serial = stop->serial;
-  } else {
-    const AlphaStop* stop = SelectedAlphaStop(editing);
-    if (stop == nullptr) return {};
-    position = stop->position;
-    serial = stop->serial;
-  }
+  const int32_t index = SelectedStopIndex(editing, track);
+  if (index < 0) return {};
   const GradationData before = *ShownGradation(editing);
+  const float position = VisitStops(before, track, [index](const auto& stops) {
+    return stops[static_cast<size_t>(index)].position;
+  });
+  const int32_t serial = editing.selected[track].serial;
   MoveSelectedStop(editing, track, std::clamp(position + delta, 0.0f, 100.0f));
   RecordShownEdit(editing, histories, before, EditKind::Nudge, EditTarget{track, serial});
   return ShowEdited(editing);

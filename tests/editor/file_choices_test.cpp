@@ -1,4 +1,4 @@
-#include "filter/file_choices.h"
+#include "editor/file_choices.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "model/stops.h"
 
 // The canvas: rows 78 to 133 across the whole width; it is painted in one
 // block and invalidated as one rectangle.
@@ -49,3 +52,25 @@ constexpr int32_t kAlphaBandTop = 114;
 constexpr int32_t kAlphaBandBottom = 141;
 // A marker is hit this many columns either side of its centre.
 constexpr int32_t kMarkerReach = 5;
+
+// The rows above by track, for code that serves either.
+struct TrackRows {
+  int32_t top;
+  int32_t bottom;
+  int32_t bandTop;
+  int32_t bandBottom;
+};
+inline constexpr PerTrack<TrackRows> kTrackRows = {{{
+    {kColorTrackTop, kColorTrackBottom, kColorBandTop, kColorBandBottom},
+    {kAlphaTrackTop, kAlphaTrackBottom, kAlphaBandTop, kAlphaBandBottom},
+}}};
+
+inline bool InRows(int32_t y, int32_t top, int32_t bottom) { return y >= top && y <= bottom; }
+
+// The track whose marker rows hold row y; none elsewhere, the bar included.
+inline std::optional<StopTrack> TrackAtRow(int32_t y) {
+  for (StopTrack track : kStopTracks) {
+    if (InRows(y, kTrackRows[track].top, kTrackRows[track].bottom)) return track;
+  }
+  return std::nullopt;
+}

@@ -1,4 +1,4 @@
-#include "filter/edit_history.h"
+#include "editor/edit_history.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,11 +1,13 @@
-#include "filter/editor_commands.h"
+#include "editor/editor_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "filter/canvas_raster.h"
+#include "editor/canvas_drag.h"
+#include "editor/canvas_raster.h"
+#include "editor/shown_history.h"
 #include "model/banks.h"
 #include "model/stop_editing.h"
 
@@ -65,11 +67,13 @@ TEST(EditorCommands, EachOperationIsOneStepThatUndoesAndRedoes) {
        {0, 80, 100},
        {0, 30, 100}},
       {"distribute colour",
-       [](Editor& e) { return DistributeShown(e.editing, e.histories, TrackChoice::Color); },
+       [](Editor& e) {
+         return DistributeShown(e.editing, e.histories, OnlyTrack(StopTrack::Color));
+       },
        {0, 50, 100},
        {0, 70, 100}},
       {"distribute both",
-       [](Editor& e) { return DistributeShown(e.editing, e.histories, TrackChoice::Both); },
+       [](Editor& e) { return DistributeShown(e.editing, e.histories, kBothTracks); },
        {0, 50, 100},
        {0, 50, 100}},
       {"reset", [](Editor& e) { return ResetShown(e.editing, e.histories); }, {0, 100}, {0, 100}},
@@ -113,7 +117,7 @@ TEST(EditorCommands, DeleteKeepsTwoStopsAndNudgeClampsAndCoalesces) {
   e.Click(StopToX(kWidth, 100.0f), kColorRow);
   EXPECT_TRUE(CanDeleteSelectedStop(e.editing));
   const CanvasEffects deleted = DeleteSelectedStop(e.editing, e.histories);
-  EXPECT_EQ(deleted.colorRow, RowChange::kDisable);
+  EXPECT_EQ(deleted.rows[StopTrack::Color], RowChange::kDisable);
   EXPECT_EQ(Positions(e.gradation, StopTrack::Color), (std::vector<float>{0, 20}));
   e.Click(StopToX(kWidth, 20.0f), kColorRow);
   EXPECT_FALSE(CanDeleteSelectedStop(e.editing));
@@ -121,7 +125,7 @@ TEST(EditorCommands, DeleteKeepsTwoStopsAndNudgeClampsAndCoalesces) {
 
   for (int i = 0; i < 900; ++i) NudgeSelectedStop(e.editing, e.histories, 0.1f);
   EXPECT_EQ(Positions(e.gradation, StopTrack::Color), (std::vector<float>{0, 100}));
-  EXPECT_TRUE(e.editing.selectedColor.valid);
+  EXPECT_TRUE(e.editing.selected[StopTrack::Color].valid);
   // All the nudges of one stop are one step, after the delete.
   UndoEdit(e.editing, e.histories);
   EXPECT_EQ(Positions(e.gradation, StopTrack::Color), (std::vector<float>{0, 20}));
@@ -166,13 +170,13 @@ TEST(EditorCommands, TheSelectionFollowsItsStopThroughWholeTrackEdits) {
   ASSERT_NE(SelectedColorStop(e.editing), nullptr);
   EXPECT_EQ(SelectedColorStop(e.editing)->position, 0.0f);
   EXPECT_EQ(SelectedColorStop(e.editing)->red, 10);
-  DistributeShown(e.editing, e.histories, TrackChoice::Alpha);
+  DistributeShown(e.editing, e.histories, OnlyTrack(StopTrack::Alpha));
   ASSERT_NE(SelectedAlphaStop(e.editing), nullptr);
   EXPECT_EQ(SelectedAlphaStop(e.editing)->position, 50.0f);
   EXPECT_EQ(SelectedColorStop(e.editing)->red, 10);
   const CanvasEffects reset = ResetShown(e.editing, e.histories);
-  EXPECT_EQ(reset.colorRow, RowChange::kDisable);
-  EXPECT_EQ(reset.opacityRow, RowChange::kDisable);
+  EXPECT_EQ(reset.rows[StopTrack::Color], RowChange::kDisable);
+  EXPECT_EQ(reset.rows[StopTrack::Alpha], RowChange::kDisable);
   EXPECT_EQ(SelectedColorStop(e.editing), nullptr);
 }
 

@@ -1,13 +1,16 @@
-#include "filter/canvas_editing.h"
+#include "editor/canvas_editing.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "editor/canvas_drag.h"
+#include "editor/canvas_layout.h"
 #include "model/banks.h"
 #include "model/stop_editing.h"
 
@@ -83,27 +86,30 @@ TEST(PressOnCanvas, SelectsAddsOrIgnoresByZoneAndReach) {
     EXPECT_EQ(effects.invalidate, c.outcome == kAddColor || c.outcome == kAddAlpha);
     EXPECT_EQ(effects.capture, c.outcome != kNothing);
     EXPECT_EQ(effects.refreshPanel, c.outcome != kNothing);
-    EXPECT_EQ(canvas.editing.dragMode, color ? kDragColor : alpha ? kDragAlpha : kNoDrag);
-    EXPECT_EQ(effects.colorRow, color   ? RowChange::kEnable
-                                : alpha ? RowChange::kDisable
-                                        : RowChange::kKeep);
-    EXPECT_EQ(effects.opacityRow, alpha   ? RowChange::kEnable
-                                  : color ? RowChange::kDisable
-                                          : RowChange::kKeep);
+    const std::optional<StopTrack> dragged = color   ? std::optional(StopTrack::Color)
+                                             : alpha ? std::optional(StopTrack::Alpha)
+                                                     : std::nullopt;
+    EXPECT_EQ(canvas.editing.draggedTrack, dragged);
+    EXPECT_EQ(effects.rows[StopTrack::Color], color   ? RowChange::kEnable
+                                              : alpha ? RowChange::kDisable
+                                                      : RowChange::kKeep);
+    EXPECT_EQ(effects.rows[StopTrack::Alpha], alpha   ? RowChange::kEnable
+                                              : color ? RowChange::kDisable
+                                                      : RowChange::kKeep);
     if (color) {
       const ColorStop* stop = SelectedColorStop(canvas.editing);
       ASSERT_NE(stop, nullptr);
       EXPECT_EQ(stop->position, c.position);
       EXPECT_TRUE(stop->active);
     } else {
-      EXPECT_FALSE(canvas.editing.selectedColor.valid);
+      EXPECT_FALSE(canvas.editing.selected[StopTrack::Color].valid);
     }
     if (alpha) {
       const AlphaStop* stop = SelectedAlphaStop(canvas.editing);
       ASSERT_NE(stop, nullptr);
       EXPECT_EQ(stop->position, c.position);
     } else {
-      EXPECT_FALSE(canvas.editing.selectedAlpha.valid);
+      EXPECT_FALSE(canvas.editing.selected[StopTrack::Alpha].valid);
     }
   }
 }
@@ -147,7 +153,7 @@ TEST(PressOnCanvas, NothingWithoutAGradationOrWithADegenerateWidth) {
   CanvasEditing none;
   none.clientWidth = kWidth;
   EXPECT_EQ(PressOnCanvas(none, 209, 84).capture, false);
-  EXPECT_EQ(none.dragMode, kNoDrag);
+  EXPECT_FALSE(none.draggedTrack.has_value());
 
   // Width 18: column 9 maps to 0/0, the others to infinities. The markers
   // are moved out of reach so that every press asks for a position.
@@ -182,12 +188,12 @@ TEST(DragOffTrack, RemovesOnlyWhenReleasedOutsideTheBand) {
     EXPECT_EQ(release.result, 1);
     EXPECT_TRUE(release.releaseCapture);
     EXPECT_TRUE(release.invalidate);
-    EXPECT_EQ(canvas.editing.dragMode, kNoDrag);
+    EXPECT_FALSE(canvas.editing.draggedTrack.has_value());
     const GradationData& g = canvas.gradation;
     EXPECT_EQ(g.colorStops.size(), c.kept ? 3u : 2u);
-    EXPECT_EQ(release.colorRow, c.kept ? RowChange::kKeep : RowChange::kDisable);
-    EXPECT_EQ(release.opacityRow, RowChange::kKeep);
-    EXPECT_EQ(canvas.editing.selectedColor.valid, c.kept);
+    EXPECT_EQ(release.rows[StopTrack::Color], c.kept ? RowChange::kKeep : RowChange::kDisable);
+    EXPECT_EQ(release.rows[StopTrack::Alpha], RowChange::kKeep);
+    EXPECT_EQ(canvas.editing.selected[StopTrack::Color].valid, c.kept);
     for (size_t i = 0; i < g.colorStops.size(); ++i) {
       EXPECT_EQ(g.colorStops[i].serial, static_cast<int32_t>(i));
       EXPECT_TRUE(g.colorStops[i].active);
@@ -204,8 +210,9 @@ TEST(DragOffTrack, TransparencyBandAndRow) {
     EXPECT_EQ(canvas.gradation.alphaStops[1].active, inside) << row;
     const CanvasEffects release = ReleaseOnCanvas(canvas.editing);
     EXPECT_EQ(canvas.gradation.alphaStops.size(), inside ? 3u : 2u) << row;
-    EXPECT_EQ(release.opacityRow, inside ? RowChange::kKeep : RowChange::kDisable) << row;
-    EXPECT_EQ(release.colorRow, RowChange::kKeep) << row;
+    EXPECT_EQ(release.rows[StopTrack::Alpha], inside ? RowChange::kKeep : RowChange::kDisable)
+        << row;
+    EXPECT_EQ(release.rows[StopTrack::Color], RowChange::kKeep) << row;
   }
 }
 
@@ -219,7 +226,7 @@ TEST(DragOffTrack, TwoStopTrackNeverHides) {
   EXPECT_EQ(canvas.gradation.colorStops[0].position, 47.75f);  // followed the column anyway
   ReleaseOnCanvas(canvas.editing);
   EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{47.75f, 100.0f}));
-  EXPECT_TRUE(canvas.editing.selectedColor.valid);
+  EXPECT_TRUE(canvas.editing.selected[StopTrack::Color].valid);
 }
 
 TEST(DragOffTrack, OutsideTheBandRepaintsOnceAndKeepsThePosition) {
@@ -280,7 +287,7 @@ TEST(Drag, SelectionFollowsItsStopThroughTheRenumbering) {
   EXPECT_EQ(canvas.gradation.colorStops[2].serial, 2);
   ASSERT_NE(SelectedColorStop(canvas.editing), nullptr);
   EXPECT_EQ(SelectedColorStop(canvas.editing)->position, 87.5f);
-  EXPECT_EQ(canvas.editing.selectedColor.serial, 2);
+  EXPECT_EQ(canvas.editing.selected[StopTrack::Color].serial, 2);
 }
 
 TEST(Drag, MovesAndReleasesWithoutADragDoNothing) {
@@ -298,18 +305,18 @@ TEST(Drag, MovesAndReleasesWithoutADragDoNothing) {
 
 TEST(Selection, StaleSerialsAreDroppedNotRedirected) {
   Canvas canvas;
-  canvas.editing.selectedColor = StopSelection{true, 7};
-  canvas.editing.selectedAlpha = StopSelection{true, 9};
+  canvas.editing.selected[StopTrack::Color] = StopSelection{true, 7};
+  canvas.editing.selected[StopTrack::Alpha] = StopSelection{true, 9};
   MoveSelectedStop(canvas.editing, StopTrack::Color, 30.0f);
   MoveSelectedStop(canvas.editing, StopTrack::Alpha, 30.0f);
   EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 100.0f}));
   EXPECT_EQ(AlphaPositions(canvas.gradation), (std::vector<float>{0.0f, 100.0f}));
-  EXPECT_FALSE(canvas.editing.selectedColor.valid);
-  EXPECT_FALSE(canvas.editing.selectedAlpha.valid);
+  EXPECT_FALSE(canvas.editing.selected[StopTrack::Color].valid);
+  EXPECT_FALSE(canvas.editing.selected[StopTrack::Alpha].valid);
 
   // A drag whose stop vanished (its lists replaced) changes nothing on release.
-  canvas.editing.selectedColor = StopSelection{true, 5};
-  canvas.editing.dragMode = kDragColor;
+  canvas.editing.selected[StopTrack::Color] = StopSelection{true, 5};
+  canvas.editing.draggedTrack = StopTrack::Color;
   canvas.gradation.colorStops.push_back(ColorStop{2, 100.0f, true, 1, 1, 1});
   EXPECT_FALSE(UpdateDragBand(canvas.editing, 0));
   ReleaseOnCanvas(canvas.editing);
@@ -320,13 +327,13 @@ TEST(Selection, StaleSerialsAreDroppedNotRedirected) {
 TEST(Selection, AStopThatCannotBeRemovedIsNotLeftHidden) {
   Canvas canvas;
   canvas.gradation.colorStops[1].active = false;
-  canvas.editing.selectedColor = StopSelection{true, 1};
-  canvas.editing.dragMode = kDragColor;
+  canvas.editing.selected[StopTrack::Color] = StopSelection{true, 1};
+  canvas.editing.draggedTrack = StopTrack::Color;
   const CanvasEffects release = ReleaseOnCanvas(canvas.editing);
   EXPECT_EQ(canvas.gradation.colorStops.size(), 2u);
   EXPECT_TRUE(canvas.gradation.colorStops[1].active);
-  EXPECT_EQ(release.colorRow, RowChange::kKeep);
-  EXPECT_TRUE(canvas.editing.selectedColor.valid);
+  EXPECT_EQ(release.rows[StopTrack::Color], RowChange::kKeep);
+  EXPECT_TRUE(canvas.editing.selected[StopTrack::Color].valid);
 }
 
 template <typename Stop>
@@ -355,38 +362,38 @@ TEST(RandomEditing, ListsStayOrderedWithUniqueSerials) {
   std::uniform_int_distribution<int32_t> row(60, 150);
   std::uniform_int_distribution<int32_t> action(0, 9);
   std::uniform_real_distribution<float> typed(-20.0f, 120.0f);
-  int32_t releasedTrack = kNoDrag;
+  std::optional<StopTrack> releasedTrack;
   for (int step = 0; step < 40000; ++step) {
     const int a = action(random);
-    releasedTrack = kNoDrag;
+    releasedTrack.reset();
     if (a < 2) {
       ReleaseOnCanvas(canvas.editing);  // a release clears any drag
       PressOnCanvas(canvas.editing, column(random), row(random));
     } else if (a < 7) {
       MoveOnCanvas(canvas.editing, column(random), row(random));
     } else if (a < 9) {
-      releasedTrack = canvas.editing.dragMode;
+      releasedTrack = canvas.editing.draggedTrack;
       ReleaseOnCanvas(canvas.editing);
     } else {
       MoveSelectedStop(canvas.editing, random() % 2 ? StopTrack::Color : StopTrack::Alpha,
                        typed(random));
     }
     const GradationData& g = canvas.gradation;
-    const bool dragging = canvas.editing.dragMode != kNoDrag;
+    const bool dragging = canvas.editing.draggedTrack.has_value();
     ExpectOrderedAndUnique(g.colorStops, dragging, step);
     ExpectOrderedAndUnique(g.alphaStops, dragging, step);
     if (HasFatalFailure()) return;
-    if (canvas.editing.selectedColor.valid) {
-      ASSERT_GE(FindColorStop(g, canvas.editing.selectedColor.serial), 0) << step;
+    if (canvas.editing.selected[StopTrack::Color].valid) {
+      ASSERT_GE(FindColorStop(g, canvas.editing.selected[StopTrack::Color].serial), 0) << step;
     }
-    if (canvas.editing.selectedAlpha.valid) {
-      ASSERT_GE(FindAlphaStop(g, canvas.editing.selectedAlpha.serial), 0) << step;
+    if (canvas.editing.selected[StopTrack::Alpha].valid) {
+      ASSERT_GE(FindAlphaStop(g, canvas.editing.selected[StopTrack::Alpha].serial), 0) << step;
     }
-    if (releasedTrack == kDragColor) {
+    if (releasedTrack == StopTrack::Color) {
       for (size_t i = 0; i < g.colorStops.size(); ++i) {
         ASSERT_EQ(g.colorStops[i].serial, static_cast<int32_t>(i)) << step;
       }
-    } else if (releasedTrack == kDragAlpha) {
+    } else if (releasedTrack == StopTrack::Alpha) {
       for (size_t i = 0; i < g.alphaStops.size(); ++i) {
         ASSERT_EQ(g.alphaStops[i].serial, static_cast<int32_t>(i)) << step;
       }

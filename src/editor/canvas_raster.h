@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "filter/canvas_layout.h"
+#include "editor/canvas_layout.h"
 #include "model/gradation.h"
 
 // Pixels 0x00RRGGBB, row by row from row kCanvasTop; x runs 0 .. width - 1.

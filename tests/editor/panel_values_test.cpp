@@ -1,4 +1,4 @@
-#include "filter/panel_values.h"
+#include "editor/panel_values.h"
 
 #include <gtest/gtest.h>
 

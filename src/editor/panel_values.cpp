@@ -1,4 +1,4 @@
-#include "filter/panel_values.h"
+#include "editor/panel_values.h"
 
 bool KeepTypedPercent(double* value) {
   if (*value >= 0.0 && *value <= 100.0) return true;

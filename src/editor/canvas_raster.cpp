@@ -1,4 +1,4 @@
-#include "filter/canvas_raster.h"
+#include "editor/canvas_raster.h"
 
 #include <algorithm>
 
