@@ -80,6 +80,8 @@ const GradientFormatRow* WrittenRow(GradientFormat format) {
   return row != nullptr && row->write != nullptr ? row : nullptr;
 }
 
+}  // namespace
+
 std::string LowerExtension(std::string_view path) {
   const size_t slash = path.find_last_of("/\\");
   const size_t dot = path.find_last_of('.');
@@ -88,8 +90,6 @@ std::string LowerExtension(std::string_view path) {
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return extension;
 }
-
-}  // namespace
 
 ImportResult ImportFailure(GradientFormat format, ImportProblem problem, std::string error) {
   ImportResult result;

@@ -52,6 +52,9 @@ ImportResult ImportGradientFile(const char* path);
 
 // The format written for the path's extension, case-insensitive: the first
 // row with a writer that lists it (.grd, .ggr, .svg, .css or .txt).
+// The file name's extension without the dot, ASCII letters lowered; empty
+// when the name has none.
+std::string LowerExtension(std::string_view path);
 std::optional<GradientFormat> ExportFormatForPath(std::string_view path);
 
 // The file's bytes, by the format's writer; `name` goes where the format

@@ -1,39 +1,44 @@
 #include "interchange/utf8_text.h"
 
-#include <cstdint>
-
-namespace {
-
-// The length of the well-formed sequence at the start of `text`, or 0.
-size_t SequenceLength(std::string_view text) {
-  const auto byte = static_cast<unsigned char>(text[0]);
-  size_t length = 1;
-  uint32_t code = byte;
-  if (byte >= 0xF0 && byte <= 0xF4) {
-    length = 4, code = byte & 0x07u;
-  } else if (byte >= 0xE0 && byte <= 0xEF) {
-    length = 3, code = byte & 0x0Fu;
-  } else if (byte >= 0xC2 && byte <= 0xDF) {
-    length = 2, code = byte & 0x1Fu;
-  } else if (byte >= 0x80) {
+size_t Utf8SequenceLength(std::string_view text, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  size_t length;
+  unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
+  } else {
     return 0;
   }
-  if (length > text.size()) return 0;
-  for (size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[k]);
-    if ((next & 0xC0u) != 0x80u) return 0;
-    code = code << 6 | (next & 0x3Fu);
+  if (text.size() - at < length) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
   }
-  const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return length;
 }
 
-}  // namespace
+char32_t Utf8CodePoint(std::string_view text, size_t at, size_t length) {
+  static const unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t point = static_cast<unsigned char>(text[at]) & kLeadMask[length];
+  for (size_t i = 1; i < length; ++i) {
+    point = point << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+  }
+  return point;
+}
 
 bool IsValidUtf8(std::string_view text) {
   while (!text.empty()) {
-    const size_t length = SequenceLength(text);
+    const size_t length = Utf8SequenceLength(text, 0);
     if (length == 0) return false;
     text.remove_prefix(length);
   }
@@ -44,7 +49,7 @@ std::string ValidUtf8(std::string_view text) {
   std::string valid;
   valid.reserve(text.size());
   while (!text.empty()) {
-    const size_t length = SequenceLength(text);
+    const size_t length = Utf8SequenceLength(text, 0);
     if (length == 0) {
       valid += "\xEF\xBF\xBD";
       text.remove_prefix(1);

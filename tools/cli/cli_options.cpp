@@ -129,15 +129,6 @@ void AddExponentOption(CLI::App* command, float& exponent) {
                  "the curve exponent between stops (default 1.3333334, the editor's)");
 }
 
-std::string LowerExtension(const std::string& path) {
-  const size_t slash = path.find_last_of("/\\");
-  const size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string extension = path.substr(dot + 1);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension;
-}
-
 void RequirePng(const std::string& path) {
   if (LowerExtension(path) != "png") {
     throw CLI::ValidationError(path, "the image to write must be named .png");

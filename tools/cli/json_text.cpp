@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "utf8_text.h"
+#include "interchange/utf8_text.h"
 
 std::string JsonString(std::string_view text) {
   std::string json = "\"";

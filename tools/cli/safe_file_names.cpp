@@ -3,7 +3,7 @@
 #include <cctype>
 #include <set>
 
-#include "utf8_text.h"
+#include "interchange/utf8_text.h"
 
 namespace {
 
