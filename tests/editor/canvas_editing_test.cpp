@@ -362,17 +362,16 @@ TEST(RandomEditing, ListsStayOrderedWithUniqueSerials) {
   std::uniform_int_distribution<int32_t> row(60, 150);
   std::uniform_int_distribution<int32_t> action(0, 9);
   std::uniform_real_distribution<float> typed(-20.0f, 120.0f);
-  std::optional<StopTrack> releasedTrack;
   for (int step = 0; step < 40000; ++step) {
     const int a = action(random);
-    releasedTrack.reset();
+    const bool releasing = a >= 7 && a < 9;
+    const std::optional<StopTrack> dragged = canvas.editing.draggedTrack;
     if (a < 2) {
       ReleaseOnCanvas(canvas.editing);  // a release clears any drag
       PressOnCanvas(canvas.editing, column(random), row(random));
     } else if (a < 7) {
       MoveOnCanvas(canvas.editing, column(random), row(random));
-    } else if (a < 9) {
-      releasedTrack = canvas.editing.draggedTrack;
+    } else if (releasing) {
       ReleaseOnCanvas(canvas.editing);
     } else {
       MoveSelectedStop(canvas.editing, random() % 2 ? StopTrack::Color : StopTrack::Alpha,
@@ -383,19 +382,17 @@ TEST(RandomEditing, ListsStayOrderedWithUniqueSerials) {
     ExpectOrderedAndUnique(g.colorStops, dragging, step);
     ExpectOrderedAndUnique(g.alphaStops, dragging, step);
     if (HasFatalFailure()) return;
-    if (canvas.editing.selected[StopTrack::Color].valid) {
-      ASSERT_GE(FindColorStop(g, canvas.editing.selected[StopTrack::Color].serial), 0) << step;
-    }
-    if (canvas.editing.selected[StopTrack::Alpha].valid) {
-      ASSERT_GE(FindAlphaStop(g, canvas.editing.selected[StopTrack::Alpha].serial), 0) << step;
-    }
-    if (releasedTrack == StopTrack::Color) {
-      for (size_t i = 0; i < g.colorStops.size(); ++i) {
-        ASSERT_EQ(g.colorStops[i].serial, static_cast<int32_t>(i)) << step;
+    for (StopTrack track : kStopTracks) {
+      if (canvas.editing.selected[track].valid) {
+        ASSERT_GE(FindStop(g, track, canvas.editing.selected[track].serial), 0) << step;
       }
-    } else if (releasedTrack == StopTrack::Alpha) {
-      for (size_t i = 0; i < g.alphaStops.size(); ++i) {
-        ASSERT_EQ(g.alphaStops[i].serial, static_cast<int32_t>(i)) << step;
+    }
+    // A release leaves the dragged track's serials equal to the indices.
+    if (releasing && dragged.has_value()) {
+      const StopTrack track = dragged.value();
+      for (size_t i = 0; i < StopCount(g, track); ++i) {
+        const int32_t index = static_cast<int32_t>(i);
+        ASSERT_EQ(FindStop(g, track, index), index) << step;
       }
     }
   }
