@@ -20,17 +20,17 @@ const AlphaStop& AlphaStopAt(const GradationData& gradation, int32_t index) {
   return stop_list::At(gradation.alphaStops, index, EmptyAlphaStop());
 }
 
-int32_t FindColorStop(const GradationData& gradation, int32_t serial) {
-  return stop_list::Find(gradation.colorStops, serial);
-}
-
-int32_t FindAlphaStop(const GradationData& gradation, int32_t serial) {
-  return stop_list::Find(gradation.alphaStops, serial);
-}
-
 int32_t FindStop(const GradationData& gradation, StopTrack track, int32_t serial) {
   return VisitStops(gradation, track,
                     [serial](const auto& stops) { return stop_list::Find(stops, serial); });
+}
+
+int32_t FindColorStop(const GradationData& gradation, int32_t serial) {
+  return FindStop(gradation, StopTrack::Color, serial);
+}
+
+int32_t FindAlphaStop(const GradationData& gradation, int32_t serial) {
+  return FindStop(gradation, StopTrack::Alpha, serial);
 }
 
 size_t StopCount(const GradationData& gradation, StopTrack track) {

@@ -2,31 +2,31 @@
 
 #include "model/stop_list.h"
 
-bool RemoveColorStop(GradationData& gradation, int32_t index) {
-  return stop_list::Remove(gradation.colorStops, index);
-}
-
-bool RemoveAlphaStop(GradationData& gradation, int32_t index) {
-  return stop_list::Remove(gradation.alphaStops, index);
-}
-
 bool RemoveStop(GradationData& gradation, StopTrack track, int32_t index) {
   return VisitStops(gradation, track,
                     [index](auto& stops) { return stop_list::Remove(stops, index); });
 }
 
-int32_t SetColorStopPosition(GradationData& gradation, int32_t index, float position) {
-  return stop_list::SetPosition(gradation.colorStops, index, position);
+bool RemoveColorStop(GradationData& gradation, int32_t index) {
+  return RemoveStop(gradation, StopTrack::Color, index);
 }
 
-int32_t SetAlphaStopPosition(GradationData& gradation, int32_t index, float position) {
-  return stop_list::SetPosition(gradation.alphaStops, index, position);
+bool RemoveAlphaStop(GradationData& gradation, int32_t index) {
+  return RemoveStop(gradation, StopTrack::Alpha, index);
 }
 
 int32_t SetStopPosition(GradationData& gradation, StopTrack track, int32_t index, float position) {
   return VisitStops(gradation, track, [index, position](auto& stops) {
     return stop_list::SetPosition(stops, index, position);
   });
+}
+
+int32_t SetColorStopPosition(GradationData& gradation, int32_t index, float position) {
+  return SetStopPosition(gradation, StopTrack::Color, index, position);
+}
+
+int32_t SetAlphaStopPosition(GradationData& gradation, int32_t index, float position) {
+  return SetStopPosition(gradation, StopTrack::Alpha, index, position);
 }
 
 const ColorStop& ColorStopBySerial(const GradationData& gradation, int32_t serial) {
