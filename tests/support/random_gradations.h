@@ -106,16 +106,16 @@ inline float RandomExponent(TestRandom& random) {
 }
 
 // How many stops a track gets: from `fewest` to `most`.
-struct StopCount {
+struct StopCountRange {
   int fewest, most;
 };
 
 // Well-formed gradations, every stop active: each stop's position drawn by
 // `place`, each opacity by `opacity`.
 template <typename Place, typename Opacity>
-GradationData RandomGradation(TestRandom& random, StopCount colors, StopCount alphas, Place place,
+GradationData RandomGradation(TestRandom& random, StopCountRange colors, StopCountRange alphas, Place place,
                               Opacity opacity) {
-  const auto count = [&](StopCount c) {
+  const auto count = [&](StopCountRange c) {
     return c.fewest + static_cast<int>(random.Below(static_cast<uint32_t>(c.most - c.fewest + 1)));
   };
   // Each stop's value is drawn before its position.
