@@ -48,6 +48,10 @@ SourceColor RampColorAt(const std::vector<RampStop>& stops, StopBlend blend, dou
   const RampStop& to = *next;
   const double t = (position - from.position) / (to.position - from.position);
   const double w = Weight(std::min(1.0, std::max(0.0, t)), from.midpoint);
+  // A stop's own colour, exactly: premultiplied and back it may move by a
+  // rounding step, and a ramp would then seem to jump at its first stop.
+  if (w == 0.0) return from.color;
+  if (w == 1.0) return to.color;
   if (blend == StopBlend::Straight) return Mix(from.color, to.color, w);
   return Straight(Mix(Premultiplied(from.color), Premultiplied(to.color), w));
 }

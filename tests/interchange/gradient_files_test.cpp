@@ -71,7 +71,7 @@ GradationData RandomEdgedGradation(TestRandom& random) {
 // Saved in another format and loaded back, a gradation stays within the fit
 // tolerance of itself, not merely of the file.
 TEST(GradientFiles, ExportThenImportStaysWithinTheToleranceOfTheGradation) {
-  std::vector<GradationData> gradations(4);
+  std::vector<GradationData> gradations(5);
   SetDefaultGradation(gradations[0]);
   // A fractional opacity held flat before the first stop, then eased.
   AddColorStop(gradations[1], 10.0f, Rgb{200, 30, 90});
@@ -90,6 +90,14 @@ TEST(GradientFiles, ExportThenImportStaysWithinTheToleranceOfTheGradation) {
   for (int i = 0; i <= 20; ++i) {
     AddColorStop(gradations[3], i * 5.0f, RgbFromPacked(i % 2 == 0 ? 0x0000FFu : 0xFFFF00u));
   }
+  // A steep ramp is no hard edge: it must come back at every sample, the
+  // ones right beside its stops included.
+  AddColorStop(gradations[4], 0.0f, Rgb{90, 160, 220});
+  AddColorStop(gradations[4], 30.0f, Rgb{0, 0, 0});
+  AddColorStop(gradations[4], 30.2f, Rgb{255, 255, 255});
+  AddColorStop(gradations[4], 100.0f, Rgb{250, 240, 10});
+  AddAlphaStop(gradations[4], 0.0f, 18.0f);
+  AddAlphaStop(gradations[4], 0.36f, 100.0f);
   TestRandom random(0x7A1E);
   for (int i = 0; i < 24; ++i) gradations.push_back(RandomEdgedGradation(random));
 
