@@ -13,6 +13,7 @@
 #include "editor/canvas_layout.h"
 #include "model/banks.h"
 #include "model/stop_editing.h"
+#include "support/stop_lists.h"
 
 namespace {
 
@@ -29,18 +30,6 @@ struct Canvas {
     editing.clientWidth = width;
   }
 };
-
-std::vector<float> ColorPositions(const GradationData& g) {
-  std::vector<float> out;
-  for (const ColorStop& s : g.colorStops) out.push_back(s.position);
-  return out;
-}
-
-std::vector<float> AlphaPositions(const GradationData& g) {
-  std::vector<float> out;
-  for (const AlphaStop& s : g.alphaStops) out.push_back(s.position);
-  return out;
-}
 
 TEST(PressOnCanvas, SelectsAddsOrIgnoresByZoneAndReach) {
   enum Outcome { kNothing, kSelectColor, kAddColor, kSelectAlpha, kAddAlpha };
@@ -138,7 +127,8 @@ TEST(PressOnCanvas, PastTheLastColumnOnlyWhereNoMarkerReaches) {
   EXPECT_EQ(PressOnCanvas(canvas.editing, kWidth - 8, 84).capture, false);
   EXPECT_EQ(canvas.gradation.colorStops.size(), 2u);
   EXPECT_TRUE(PressOnCanvas(canvas.editing, kWidth - 9, 84).capture);
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 80.0f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color),
+            (std::vector<float>{0.0f, 80.0f, 100.0f}));
 }
 
 TEST(PressOnCanvas, OverlappingMarkersPickTheOneDrawnLast) {
@@ -225,7 +215,7 @@ TEST(DragOffTrack, TwoStopTrackNeverHides) {
   EXPECT_TRUE(canvas.gradation.colorStops[0].active);
   EXPECT_EQ(canvas.gradation.colorStops[0].position, 47.75f);  // followed the column anyway
   ReleaseOnCanvas(canvas.editing);
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{47.75f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color), (std::vector<float>{47.75f, 100.0f}));
   EXPECT_TRUE(canvas.editing.selected[StopTrack::Color].valid);
 }
 
@@ -240,7 +230,8 @@ TEST(DragOffTrack, OutsideTheBandRepaintsOnceAndKeepsThePosition) {
   const CanvasEffects again = MoveOnCanvas(canvas.editing, 350, 50);
   EXPECT_EQ(again.result, 0);
   EXPECT_FALSE(again.invalidate);
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 60.25f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color),
+            (std::vector<float>{0.0f, 60.25f, 100.0f}));
   EXPECT_FALSE(canvas.gradation.colorStops[1].active);
 }
 
@@ -256,7 +247,8 @@ TEST(DragOffTrack, EveryDragRepaintsWhenItsStopLeavesTheTrack) {
     EXPECT_TRUE(leaving.invalidate) << drag;
     ReleaseOnCanvas(canvas.editing);
   }
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 75.0f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color),
+            (std::vector<float>{0.0f, 75.0f, 100.0f}));
 }
 
 TEST(Drag, PastTheEndsPinsAtZeroAndHundred) {
@@ -281,7 +273,8 @@ TEST(Drag, SelectionFollowsItsStopThroughTheRenumbering) {
   ReleaseOnCanvas(canvas.editing);
   PressOnCanvas(canvas.editing, 109, 84);  // 25, now serial 1 of 0, 25, 75, 100
   MoveOnCanvas(canvas.editing, 359, 84);   // to 87.5: order 0, 75, 87.5, 100
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 75.0f, 87.5f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color),
+            (std::vector<float>{0.0f, 75.0f, 87.5f, 100.0f}));
   EXPECT_EQ(canvas.gradation.colorStops[2].serial, 1);
   ReleaseOnCanvas(canvas.editing);
   EXPECT_EQ(canvas.gradation.colorStops[2].serial, 2);
@@ -298,7 +291,7 @@ TEST(Drag, MovesAndReleasesWithoutADragDoNothing) {
   EXPECT_FALSE(move.invalidate);
   EXPECT_EQ(release.result, 0);
   EXPECT_FALSE(release.releaseCapture);
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color), (std::vector<float>{0.0f, 100.0f}));
   EXPECT_FALSE(MoveDraggedStop(canvas.editing, 100));
   EXPECT_FALSE(UpdateDragBand(canvas.editing, 84));
 }
@@ -309,8 +302,8 @@ TEST(Selection, StaleSerialsAreDroppedNotRedirected) {
   canvas.editing.selected[StopTrack::Alpha] = StopSelection{true, 9};
   MoveSelectedStop(canvas.editing, StopTrack::Color, 30.0f);
   MoveSelectedStop(canvas.editing, StopTrack::Alpha, 30.0f);
-  EXPECT_EQ(ColorPositions(canvas.gradation), (std::vector<float>{0.0f, 100.0f}));
-  EXPECT_EQ(AlphaPositions(canvas.gradation), (std::vector<float>{0.0f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Color), (std::vector<float>{0.0f, 100.0f}));
+  EXPECT_EQ(Positions(canvas.gradation, StopTrack::Alpha), (std::vector<float>{0.0f, 100.0f}));
   EXPECT_FALSE(canvas.editing.selected[StopTrack::Color].valid);
   EXPECT_FALSE(canvas.editing.selected[StopTrack::Alpha].valid);
 

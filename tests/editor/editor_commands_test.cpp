@@ -10,6 +10,7 @@
 #include "editor/shown_history.h"
 #include "model/banks.h"
 #include "model/stop_editing.h"
+#include "support/stop_lists.h"
 
 namespace {
 
@@ -44,16 +45,6 @@ struct Editor {
   }
   EditHistory& History() { return *histories.ForId(3); }
 };
-
-std::vector<float> Positions(const GradationData& g, StopTrack track) {
-  std::vector<float> out;
-  if (track == StopTrack::Color) {
-    for (const ColorStop& s : g.colorStops) out.push_back(s.position);
-  } else {
-    for (const AlphaStop& s : g.alphaStops) out.push_back(s.position);
-  }
-  return out;
-}
 
 TEST(EditorCommands, EachOperationIsOneStepThatUndoesAndRedoes) {
   using Op = std::function<CanvasEffects(Editor&)>;
