@@ -16,7 +16,7 @@
 
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS := read_gradation_bytes load_project_data read_grd8 read_ggr read_css read_svg \
-  import_gradients
+  import_gradients script_calls
 WINDOWS_PRESET ?=
 export WINDOWS_PRESET
 BUILD_WIN64 = cmake --preset win64 -DVELUMBRA_BENCHMARKS=OFF >/dev/null && cmake --build --preset win64
