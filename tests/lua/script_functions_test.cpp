@@ -101,6 +101,33 @@ TEST_F(ScriptFunctions, LightUserdataIsTrustedAndWritten) {
   for (uint32_t word : pixels) EXPECT_EQ(word, 0xFEABCDEFu);
 }
 
+// A null light userdata holds no pixels: rejected as too small whenever
+// there is a pixel to write, and harmless when there is none.
+TEST_F(ScriptFunctions, NullLightUserdataHoldsNoPixels) {
+  lua_pushlightuserdata(L_, nullptr);
+  lua_setglobal(L_, "null");
+  const std::string tooSmall = "Velumbra : image buffer holds 0 pixels, fewer than width x height";
+  struct Case {
+    const char* chunk;
+    std::string expected;
+  } cases[] = {
+      {"Velumbra.SetGradationImage(1, null, 2, 2)", tooSmall},
+      {"Velumbra.ColorReMap_Luminance(1, null, 3, 1)", tooSmall},
+      {"Velumbra.ColorReMap_Luminance(1, null, -2, -3, 1, 0, 1)", tooSmall},
+      {"Velumbra.SetGradationImage(1, null, 0, 5)", ""},
+      {"Velumbra.SetGradationImage(1, null, 4, -1)", ""},
+      {"Velumbra.ColorReMap_Luminance(1, null, 2, 0)", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string error = Run(c.chunk);
+    if (c.expected.empty()) {
+      EXPECT_EQ(error, "") << c.chunk;
+    } else {
+      EXPECT_NE(error.find(c.expected), std::string::npos) << c.chunk << " -> " << error;
+    }
+  }
+}
+
 // Each replaced bank entry is told once, with its reason; scratch entries
 // and rejected calls are not told at all.
 TEST_F(ScriptFunctions, BankReplacementsReachTheListenerOnce) {
