@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <lua.hpp>
 #include <string>
 #include <utility>
@@ -124,6 +125,41 @@ TEST_F(ScriptFunctions, NullLightUserdataHoldsNoPixels) {
       EXPECT_EQ(error, "") << c.chunk;
     } else {
       EXPECT_NE(error.find(c.expected), std::string::npos) << c.chunk << " -> " << error;
+    }
+  }
+}
+
+// Stops with a NaN point come first, in table order, and a gradation holding
+// them is written back unchanged (it was reordered before NaN had a place).
+TEST_F(ScriptFunctions, NanPointsComeFirstAndWriteBackUnchanged) {
+  struct Case {
+    const char* points;  // entry i gets value i - 1 on both tracks
+    std::vector<int> order;
+  } cases[] = {
+      {"nan, 3, nan, 1, 6, 3, 4, 6, 2, 4", {0, 2, 3, 8, 1, 5, 6, 9, 4, 7}},
+      {"5, nan", {1, 0}},
+      {"nan, -1/0, 1/0, nan, 0", {0, 3, 1, 4, 2}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(Run(std::string("local nan, list = 0/0, {}\n"
+                              "for i, point in ipairs({") +
+                  c.points +
+                  "}) do list[i] = {value = i - 1, point = point} end\n"
+                  "Velumbra.SetGradationData(-2, list, list)"),
+              "");
+    const GradationData& g = ScratchBank[2];
+    ASSERT_EQ(g.colorStops.size(), c.order.size());
+    ASSERT_EQ(g.alphaStops.size(), c.order.size());
+    for (size_t i = 0; i < c.order.size(); ++i) {
+      EXPECT_EQ(g.colorStops[i].blue, c.order[i]) << c.points << " " << i;
+      EXPECT_EQ(g.alphaStops[i].opacity, c.order[i]) << c.points << " " << i;
+    }
+    const GradationData before = g;
+    ASSERT_EQ(Run("Velumbra.SetGradationData(-2, Velumbra.GetGradationData(-2))"), "");
+    for (size_t i = 0; i < c.order.size(); ++i) {
+      EXPECT_EQ(std::memcmp(&g.colorStops[i].position, &before.colorStops[i].position, 4), 0);
+      EXPECT_EQ(g.colorStops[i].blue, before.colorStops[i].blue) << c.points << " " << i;
+      EXPECT_EQ(g.alphaStops[i].opacity, before.alphaStops[i].opacity) << c.points << " " << i;
     }
   }
 }
