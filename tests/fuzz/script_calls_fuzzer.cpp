@@ -28,7 +28,8 @@
 //   T value* )     a list: the values at keys 1, 2, ... (nil leaves a hole)
 //   E value value  a stop entry {value = first, point = second} (nil: absent)
 //   H c            stop entries at keys 1, 2, 4, ... 2^(c mod 31) only, so its
-//                  length is 2^(c mod 31) with holes from key 3
+//                  length is 2^(c mod 31) with holes from key 3 (at 2^30 Lua
+//                  gives up on such a table and counts from 1: length 2)
 //   M c value      the value with metatable c (when it is a table): 0 __index
 //                  raises, 1 __index makes stop entries for keys up to 64,
 //                  2 the same after SetGradationData(id, {}, {}) on an id read
@@ -189,7 +190,11 @@ int GenerateEntry(lua_State* L) {
   if (lua_type(L, 2) == LUA_TNUMBER) {
     const double key = lua_tonumber(L, 2);
     if (!(key >= 1 && key <= kGeneratedEntries)) return 0;
-    PushEntry(L, key * 0x030507, std::fmod(key * 7, 101));
+    // Points of every sort, NaN among them, in no order.
+    const double point = static_cast<int>(key) % 9 == 0    ? std::nan("")
+                         : static_cast<int>(key) % 13 == 0 ? -HUGE_VAL
+                                                           : std::fmod(key * 7, 101);
+    PushEntry(L, key * 0x030507, point);
     return 1;
   }
   const char* field = lua_tostring(L, 2);
