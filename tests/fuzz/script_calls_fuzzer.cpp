@@ -38,7 +38,8 @@
 //   F              a C function
 //   R c            the colour (c even) or transparency list of the latest
 //                  successful GetGradationData, or nil before one
-// Inside tables u and l give a small full or light userdata, not a buffer.
+// Inside tables u and l give a small full or light userdata, not a buffer
+// (only tables can hold them, so they never stand for the image).
 //
 // Each call's outcome is predicted from the documented argument rules:
 // success, or the one error message it must raise (Lua's argument errors
@@ -88,7 +89,7 @@ const char kIdError[] = "Velumbra : Gradation ID is out of range";
 const char kImageIdError[] = "Velumbra : GetGradationData over id";
 const char kPointError[] = "Velumbra : Gradation point is out of range";
 const char kIndexRaised[] = "fuzz: __index raised";
-char kSentinel;  // its address is the non-string error object
+char errorSentinel;  // its address is the non-string error object
 
 const double kSpecials[] = {
     std::numeric_limits<double>::quiet_NaN(),
@@ -173,7 +174,7 @@ int NoOp(lua_State*) { return 0; }
 int RaiseFromIndex(lua_State* L) { return luaL_error(L, "%s", kIndexRaised); }
 
 int RaiseSentinel(lua_State* L) {
-  lua_pushlightuserdata(L, &kSentinel);
+  lua_pushlightuserdata(L, &errorSentinel);
   return lua_error(L);
 }
 
@@ -269,6 +270,13 @@ lua_State* NewSession() {
   FUZZ_CHECK(lua_gettop(L) == kBase);
   for (int i = 0; i < 5; ++i) FUZZ_CHECK(lua_type(L, kTrampolines + i) == LUA_TFUNCTION);
   return L;
+}
+
+// An error value as text, whatever its type.
+std::string ErrorText(lua_State* L) {
+  if (lua_touserdata(L, -1) == &errorSentinel) return "(the non-string error)";
+  const char* text = lua_tostring(L, -1);
+  return text != nullptr ? text : std::string("(a ") + luaL_typename(L, -1) + ")";
 }
 
 // Calls trampoline `function` on the `count` values on top of the stack.
@@ -416,7 +424,7 @@ void TakeLists(lua_State* L, int results, int id) {
 // Pushes the two lists of gradation `id` as GetGradationData returns them.
 void ReadLists(lua_State* L, int id) {
   lua_pushnumber(L, id);
-  if (CallTrampoline(L, kGet, 1) != 0) Fatal("GetGradationData failed", lua_tostring(L, -1));
+  if (CallTrampoline(L, kGet, 1) != 0) Fatal("GetGradationData failed", ErrorText(L));
   FUZZ_CHECK(lua_tonumber(L, -2) == 2);
   lua_remove(L, -2);
   TakeLists(L, lua_gettop(L), id);
@@ -447,7 +455,7 @@ void CheckRoundTrip(lua_State* L, int id) {
   lua_pushnumber(L, id);
   lua_pushvalue(L, top + 1);
   lua_pushvalue(L, top + 2);
-  if (CallTrampoline(L, kSet, 3) != 0) Fatal("writing back failed", lua_tostring(L, -1));
+  if (CallTrampoline(L, kSet, 3) != 0) Fatal("writing back failed", ErrorText(L));
   FUZZ_CHECK(lua_tonumber(L, -2) == 1);
   lua_rawgeti(L, -1, 1);
   FUZZ_CHECK(lua_type(L, -1) == LUA_TBOOLEAN && lua_toboolean(L, -1));
@@ -534,8 +542,10 @@ void PushMetatable(lua_State* L, int kind, int id) {
   lua_setfield(L, -2, "__index");
 }
 
-// Pushes one value read from the program; see the format above.
-void PushValue(lua_State* L, Program& in, int depth, std::vector<Placeholder>& placeholders) {
+// Pushes one value read from the program; see the format above. `argument`:
+// the value is an argument itself (it may be wrapped by M, nested deeper).
+void PushValue(lua_State* L, Program& in, int depth, bool argument,
+               std::vector<Placeholder>& placeholders) {
   FUZZ_CHECK(lua_checkstack(L, 8));
   const auto kind = static_cast<Kind>(in.Letter(kKindLetters));
   if (depth >= kMaxDepth && (kind == kList || kind == kEntry || kind == kMeta)) {
@@ -576,7 +586,7 @@ void PushValue(lua_State* L, Program& in, int depth, std::vector<Placeholder>& p
     case kFit:
     case kLight: {
       const uint8_t seed = in.Byte();
-      if (depth > 0) {
+      if (!argument) {
         if (kind == kFit)
           lua_newuserdata(L, 4);
         else
@@ -602,7 +612,7 @@ void PushValue(lua_State* L, Program& in, int depth, std::vector<Placeholder>& p
     case kList: {
       lua_newtable(L);
       for (int key = 1; key <= kMaxEntries && !in.Done() && !in.Take(')'); ++key) {
-        PushValue(L, in, depth + 1, placeholders);
+        PushValue(L, in, depth + 1, false, placeholders);
         lua_rawseti(L, -2, key);
       }
       return;
@@ -610,7 +620,7 @@ void PushValue(lua_State* L, Program& in, int depth, std::vector<Placeholder>& p
     case kEntry: {
       lua_createtable(L, 0, 2);
       for (const char* field : {"value", "point"}) {
-        PushValue(L, in, depth + 1, placeholders);
+        PushValue(L, in, depth + 1, false, placeholders);
         if (lua_isnil(L, -1))
           lua_pop(L, 1);
         else
@@ -632,7 +642,7 @@ void PushValue(lua_State* L, Program& in, int depth, std::vector<Placeholder>& p
     case kMeta: {
       const int meta = in.Choice(5);
       const int id = meta == 2 ? in.Byte() % 62 - 11 : 0;
-      PushValue(L, in, depth + 1, placeholders);
+      PushValue(L, in, depth + 1, argument, placeholders);
       if (lua_istable(L, -1)) {
         PushMetatable(L, meta, id);
         lua_setmetatable(L, -2);
@@ -897,12 +907,6 @@ void CheckRecolored(const GradationData& gradation, const ImageCall& call, const
 
 // --- One call.
 
-std::string ErrorText(lua_State* L) {
-  if (lua_touserdata(L, -1) == &kSentinel) return "(the non-string error)";
-  const char* text = lua_tostring(L, -1);
-  return text != nullptr ? text : std::string("(a ") + luaL_typename(L, -1) + ")";
-}
-
 void CheckResults(lua_State* L, Function function, int id) {
   const int count = static_cast<int>(lua_tonumber(L, -2));
   const int results = lua_gettop(L);
@@ -941,7 +945,7 @@ void RunCall(lua_State* L, Program& in, std::deque<std::vector<uint32_t>>& light
   const auto function = static_cast<Function>(in.Letter("Ggsir"));
   const int count = in.Choice(9);
   std::vector<Placeholder> placeholders;
-  for (int i = 0; i < count; ++i) PushValue(L, in, 0, placeholders);
+  for (int i = 0; i < count; ++i) PushValue(L, in, 0, true, placeholders);
   const Arguments args(L, base + 1, count);
 
   // Buffers of exactly the call's width x height, as a caller promises.
@@ -1002,7 +1006,7 @@ void RunCall(lua_State* L, Program& in, std::deque<std::vector<uint32_t>>& light
     if (prediction.outcome == kRaises && error != prediction.message) {
       Fatal("raised the wrong error", what + ": " + error + " instead of " + prediction.message);
     }
-    if (prediction.outcome == kEither && lua_touserdata(L, -1) != &kSentinel &&
+    if (prediction.outcome == kEither && lua_touserdata(L, -1) != &errorSentinel &&
         !MayRaiseWhileReading(error)) {
       Fatal("raised an error no rule allows", what + ": " + error);
     }
