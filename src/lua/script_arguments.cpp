@@ -28,10 +28,18 @@ uint32_t* CheckPixelBuffer(lua_State* L, int arg) {
 
 void CheckPixelBufferHolds(lua_State* L, int arg, uint64_t words) {
   if (words > SIZE_MAX / sizeof(uint32_t)) luaL_error(L, "Velumbra : image is too large");
-  if (lua_type(L, arg) != LUA_TUSERDATA) return;
-  const uint64_t bytes = lua_objlen(L, arg);
-  if (bytes / 4 < words) {
+  uint64_t holds;
+  if (lua_type(L, arg) == LUA_TUSERDATA) {
+    holds = lua_objlen(L, arg) / 4;
+  } else if (lua_touserdata(L, arg) == nullptr) {
+    // A null light userdata points at no pixels; writing through it would
+    // crash the host.
+    holds = 0;
+  } else {
+    return;
+  }
+  if (holds < words) {
     luaL_error(L, "Velumbra : image buffer holds %d pixels, fewer than width x height",
-               static_cast<int>(bytes / 4 > INT32_MAX ? INT32_MAX : bytes / 4));
+               static_cast<int>(holds > INT32_MAX ? INT32_MAX : holds));
   }
 }

@@ -18,6 +18,7 @@ int32_t CheckInt32(lua_State* L, int arg);
 uint32_t* CheckPixelBuffer(lua_State* L, int arg);
 
 // A full userdata carries its size: raises when it holds fewer than `words`
-// 32-bit words. A light userdata carries none and is trusted, unless no
-// buffer in this address space could hold that many.
+// 32-bit words. A light userdata carries none and is trusted, unless it is
+// null (it holds no words) or no buffer in this address space could hold
+// that many.
 void CheckPixelBufferHolds(lua_State* L, int arg, uint64_t words);

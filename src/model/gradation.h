@@ -1,6 +1,6 @@
 // A gradation: two independent stop lists, each kept in StopOrder
-// (ascending position, ties by serial), and the operations that read and
-// add to them.
+// (ascending position, ties by serial, NaN positions first), and the
+// operations that read and add to them.
 #pragma once
 
 #include <cstddef>

@@ -3,14 +3,25 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 namespace stop_list {
 
+// Ascending position, ties by serial; NaN positions, which compare false
+// with every position, come first, among themselves by serial. Without that
+// rule a list holding NaN had no order, only whatever the sort's steps left:
+// sorting it again, or adding its stops anew in list order (a script writing
+// back what it read), could reorder it. First is also where a NaN stop
+// disturbs evaluation least: from the first numeric stop on, the evaluators
+// pass over it as if it were not there.
 template <typename Stop>
 bool InStopOrder(const Stop& a, const Stop& b) {
-  return a.position < b.position || (a.position == b.position && a.serial < b.serial);
+  const bool aNan = std::isnan(a.position), bNan = std::isnan(b.position);
+  if (aNan != bNan) return aNan;
+  if (!aNan && a.position != b.position) return a.position < b.position;
+  return a.serial < b.serial;
 }
 
 template <typename Stop>
@@ -37,8 +48,7 @@ void Renumber(std::vector<Stop>& stops) {
 template <typename Stop>
 void Sort(std::vector<Stop>& stops) {
   // Stable: the byte reader hands in stops that all carry serial 0 and relies
-  // on ties keeping their record order. NaN positions compare false both ways
-  // and simply stay where the stable sort leaves them.
+  // on ties keeping their record order.
   std::stable_sort(stops.begin(), stops.end(), InStopOrder<Stop>);
 }
 

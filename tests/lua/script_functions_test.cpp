@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <lua.hpp>
 #include <string>
 #include <utility>
@@ -99,6 +100,68 @@ TEST_F(ScriptFunctions, LightUserdataIsTrustedAndWritten) {
                 "Velumbra.SetGradationImage(-6, light, 3, 2)"),
             "");
   for (uint32_t word : pixels) EXPECT_EQ(word, 0xFEABCDEFu);
+}
+
+// A null light userdata holds no pixels: rejected as too small whenever
+// there is a pixel to write, and harmless when there is none.
+TEST_F(ScriptFunctions, NullLightUserdataHoldsNoPixels) {
+  lua_pushlightuserdata(L_, nullptr);
+  lua_setglobal(L_, "null");
+  const std::string tooSmall = "Velumbra : image buffer holds 0 pixels, fewer than width x height";
+  struct Case {
+    const char* chunk;
+    std::string expected;
+  } cases[] = {
+      {"Velumbra.SetGradationImage(1, null, 2, 2)", tooSmall},
+      {"Velumbra.ColorReMap_Luminance(1, null, 3, 1)", tooSmall},
+      {"Velumbra.ColorReMap_Luminance(1, null, -2, -3, 1, 0, 1)", tooSmall},
+      {"Velumbra.SetGradationImage(1, null, 0, 5)", ""},
+      {"Velumbra.SetGradationImage(1, null, 4, -1)", ""},
+      {"Velumbra.ColorReMap_Luminance(1, null, 2, 0)", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string error = Run(c.chunk);
+    if (c.expected.empty()) {
+      EXPECT_EQ(error, "") << c.chunk;
+    } else {
+      EXPECT_NE(error.find(c.expected), std::string::npos) << c.chunk << " -> " << error;
+    }
+  }
+}
+
+// Stops with a NaN point come first, in table order, and a gradation holding
+// them is written back unchanged (it was reordered before NaN had a place).
+TEST_F(ScriptFunctions, NanPointsComeFirstAndWriteBackUnchanged) {
+  struct Case {
+    const char* points;  // entry i gets value i - 1 on both tracks
+    std::vector<int> order;
+  } cases[] = {
+      {"nan, 3, nan, 1, 6, 3, 4, 6, 2, 4", {0, 2, 3, 8, 1, 5, 6, 9, 4, 7}},
+      {"5, nan", {1, 0}},
+      {"nan, -1/0, 1/0, nan, 0", {0, 3, 1, 4, 2}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(Run(std::string("local nan, list = 0/0, {}\n"
+                              "for i, point in ipairs({") +
+                  c.points +
+                  "}) do list[i] = {value = i - 1, point = point} end\n"
+                  "Velumbra.SetGradationData(-2, list, list)"),
+              "");
+    const GradationData& g = ScratchBank[2];
+    ASSERT_EQ(g.colorStops.size(), c.order.size());
+    ASSERT_EQ(g.alphaStops.size(), c.order.size());
+    for (size_t i = 0; i < c.order.size(); ++i) {
+      EXPECT_EQ(g.colorStops[i].blue, c.order[i]) << c.points << " " << i;
+      EXPECT_EQ(g.alphaStops[i].opacity, c.order[i]) << c.points << " " << i;
+    }
+    const GradationData before = g;
+    ASSERT_EQ(Run("Velumbra.SetGradationData(-2, Velumbra.GetGradationData(-2))"), "");
+    for (size_t i = 0; i < c.order.size(); ++i) {
+      EXPECT_EQ(std::memcmp(&g.colorStops[i].position, &before.colorStops[i].position, 4), 0);
+      EXPECT_EQ(g.colorStops[i].blue, before.colorStops[i].blue) << c.points << " " << i;
+      EXPECT_EQ(g.alphaStops[i].opacity, before.alphaStops[i].opacity) << c.points << " " << i;
+    }
+  }
 }
 
 // Each replaced bank entry is told once, with its reason; scratch entries
