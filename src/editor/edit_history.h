@@ -18,7 +18,8 @@ enum class EditKind : uint8_t {
   TypeColor,
   TypeOpacity,
   DialogColor,
-  Load,  // from a file or a drop
+  PickColor,  // from the screen, kept with a left click
+  Load,       // from a file or a drop
   Paste,
   Reverse,
   Distribute,

@@ -5,6 +5,7 @@ set(VELUMBRA_EDITOR_SOURCES
   editor/canvas_raster.cpp
   editor/edit_history.cpp
   editor/editor_commands.cpp
+  editor/eyedropper.cpp
   editor/file_choices.cpp
   editor/panel_values.cpp
   editor/shown_history.cpp

@@ -45,6 +45,7 @@ inline constexpr char kMenuUndo[] = "元に戻す\tCtrl+Z";
 inline constexpr char kMenuRedo[] = "やり直し\tCtrl+Y";
 inline constexpr char kMenuCopy[] = "コピー\tCtrl+C";
 inline constexpr char kMenuPaste[] = "貼り付け\tCtrl+V";
+inline constexpr char kMenuEyedropper[] = "スポイト\tI";
 inline constexpr char kMenuReverse[] = "左右反転";
 inline constexpr char kMenuDistribute[] = "等間隔に配置";
 inline constexpr char kMenuDelete[] = "選択中の分岐点を削除\tDel";

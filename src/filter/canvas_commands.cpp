@@ -2,11 +2,13 @@
 
 #include "editor/canvas_layout.h"
 #include "editor/editor_commands.h"
+#include "editor/eyedropper.h"
 #include "editor/ui_strings.h"
 #include "filter/canvas_mouse.h"
 #include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_clipboard.h"
+#include "filter/screen_eyedropper.h"
 
 namespace {
 
@@ -43,6 +45,7 @@ HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow) {
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AddItem(menu, kMenuCopyCommand, ui_strings::kMenuCopy, editable);
   AddItem(menu, kMenuPasteCommand, ui_strings::kMenuPaste, editable && ClipboardMayHoldGradation());
+  AddItem(menu, kMenuPickColor, ui_strings::kMenuEyedropper, CanPickColor(canvas));
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AddItem(menu, kMenuReverseCommand, ui_strings::kMenuReverse, editable);
   const uint16_t distribute = markerRow ? kDistributeTrackCommand[*markerRow] : kMenuDistributeBoth;
@@ -112,6 +115,9 @@ bool RunCanvasCommand(HWND window, uint16_t command) {
     case kMenuResetCommand:
       effects = ResetShown(canvas, histories);
       break;
+    case kMenuPickColor:
+      StartEyedropper(window);
+      return true;
     default:
       return false;
   }
@@ -131,6 +137,8 @@ bool HandleEditorKey(HWND window, WPARAM key) {
     command = kMenuCopyCommand;
   } else if (control && key == 'V') {
     command = kMenuPasteCommand;
+  } else if (!control && key == 'I') {
+    command = kMenuPickColor;
   } else if (!control && key == VK_DELETE) {
     command = kMenuDeleteCommand;
   } else if (!control && (key == VK_LEFT || key == VK_RIGHT)) {

@@ -32,3 +32,7 @@ constexpr uint16_t kMenuDistributeAlpha = 13007;  // the opacity track
 constexpr uint16_t kMenuDistributeBoth = 13008;   // both, for a click on the bar
 constexpr uint16_t kMenuDeleteCommand = 13009;    // "選択中の分岐点を削除"
 constexpr uint16_t kMenuResetCommand = 13010;     // "初期化"
+constexpr uint16_t kMenuPickColor = 13011;        // "スポイト"
+
+// The timer on the filter window that follows the cursor while picking.
+constexpr uint16_t kEyedropperTimerId = 13101;

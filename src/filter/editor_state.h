@@ -10,6 +10,7 @@
 
 #include "editor/canvas_editing.h"
 #include "editor/edit_history.h"
+#include "editor/eyedropper.h"
 #include "editor/shown_history.h"
 #include "model/banks.h"
 #include "model/gradation.h"
@@ -30,6 +31,8 @@ struct EditorState {
   // Undo and redo for each ID; the press whose drag is under way.
   EditHistories histories;
   Gesture gesture;
+  // The colour pick under way, if any.
+  Eyedropper eyedropper;
   // While the panel shows the selection its entries echo their values back:
   // no typed step.
   bool panelRefreshing = false;

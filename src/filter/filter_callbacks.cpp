@@ -9,6 +9,7 @@
 #include "filter/dropped_files.h"
 #include "filter/editor_state.h"
 #include "filter/property_panel.h"
+#include "filter/screen_eyedropper.h"
 #include "model/banks.h"
 
 namespace {
@@ -20,6 +21,7 @@ namespace {
 void OnBankReplaced(const BankChange& change) {
   EditorState& editor = Editor();
   editor.histories.ForgetReplaced(change);
+  AbandonEyedropper(editor.window, change.firstId, change.count);
   const int32_t shownId = editor.canvas.currentIndex + 1;
   if (ShownGradation(editor.canvas) == nullptr || shownId < change.firstId ||
       shownId - change.firstId >= change.count) {
@@ -73,6 +75,7 @@ int32_t __cdecl UpdateFilter(FilterRecord* filter, int32_t status) {
   const int32_t id = filter->trackValues[0];
   if (id < 1 || id > kBankSize) return 1;
   EditorState& editor = Editor();
+  if (id - 1 != editor.canvas.currentIndex) CancelEyedropper(editor.window);
   editor.canvas.currentIndex = id - 1;
   editor.canvas.shown = true;
   ForgetSelections(editor.canvas);
@@ -83,6 +86,8 @@ int32_t __cdecl UpdateFilter(FilterRecord* filter, int32_t status) {
 
 int32_t __cdecl FilterWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                  void* /*editHandle*/, FilterRecord* filter) {
+  int32_t result = 0;
+  if (EyedropperMessage(window, message, wParam, lParam, &result)) return result;
   switch (message) {
     case WM_PAINT:
       HandlePaint(window);
@@ -114,6 +119,7 @@ int32_t __cdecl FilterWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 int32_t __cdecl ExitFilter(FilterRecord* /*filter*/) {
+  CancelEyedropper(Editor().window);
   DestroyPropertyPanel();
   SetBankChangeListener(nullptr);
   return 1;

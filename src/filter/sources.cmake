@@ -17,5 +17,6 @@ set(VELUMBRA_FILTER_WIN32_SOURCES
   filter/gradation_clipboard.cpp
   filter/gradient_import.cpp
   filter/property_panel.cpp
+  filter/screen_eyedropper.cpp
 )
 set(VELUMBRA_FILTER_CONTROL_SOURCES filter/color_textbox.cpp)

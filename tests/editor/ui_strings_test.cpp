@@ -40,6 +40,7 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
       {ui_strings::kMenuRedo, u8"やり直し\tCtrl+Y"},
       {ui_strings::kMenuCopy, u8"コピー\tCtrl+C"},
       {ui_strings::kMenuPaste, u8"貼り付け\tCtrl+V"},
+      {ui_strings::kMenuEyedropper, u8"スポイト\tI"},
       {ui_strings::kMenuReverse, u8"左右反転"},
       {ui_strings::kMenuDistribute, u8"等間隔に配置"},
       {ui_strings::kMenuDelete, u8"選択中の分岐点を削除\tDel"},

@@ -870,6 +870,7 @@ TEST_F(Editor, CanvasMenuGreysWhatCannotActAndItsCommandsAct) {
                                      {kMenuRedoCommand, false},
                                      {kMenuCopyCommand, true},
                                      {kMenuPasteCommand, false},
+                                     {kMenuPickColor, false},
                                      {kMenuReverseCommand, true},
                                      {kMenuDistributeBoth, false},
                                      {kMenuDeleteCommand, false},
@@ -880,11 +881,12 @@ TEST_F(Editor, CanvasMenuGreysWhatCannotActAndItsCommandsAct) {
                                     {kMenuRedoCommand, false},
                                     {kMenuCopyCommand, true},
                                     {kMenuPasteCommand, false},
+                                    {kMenuPickColor, true},
                                     {kMenuReverseCommand, true},
                                     {kMenuDistributeColor, true},
                                     {kMenuDeleteCommand, true},
                                     {kMenuResetCommand, true}}));
-  EXPECT_EQ(pairs(menu(128)).at(5), (std::pair<UINT, bool>{kMenuDistributeAlpha, false}));
+  EXPECT_EQ(pairs(menu(128)).at(6), (std::pair<UINT, bool>{kMenuDistributeAlpha, false}));
 
   const std::string added = Describe();
   struct Case {
@@ -1003,6 +1005,124 @@ TEST_F(Editor, CopyReachesASecondProcess) {
   EXPECT_EQ(ReadFileBytes(out), Bytes(1));
   DeleteFileA(out);
   EmptyTheClipboard(host_.window());
+}
+
+// A top-level window of one solid colour beside the filter window: what the
+// eyedropper reads off the screen there.
+class Swatch {
+ public:
+  static constexpr COLORREF kColor = RGB(0x33, 0x66, 0xCC);
+  static constexpr POINT kCentre = {600, 400};
+
+  Swatch() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = Paint;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "VelumbraTestSwatch";
+    RegisterClassA(&windowClass);
+    window_ =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "VelumbraTestSwatch",
+                        "", WS_POPUP | WS_VISIBLE, kCentre.x - 40, kCentre.y - 40, 80, 80, nullptr,
+                        nullptr, windowClass.hInstance, nullptr);
+    UpdateWindow(window_);
+  }
+  ~Swatch() { DestroyWindow(window_); }
+
+ private:
+  static LRESULT CALLBACK Paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    HBRUSH brush = CreateSolidBrush(kColor);
+    FillRect(dc, &paint.rcPaint, brush);
+    DeleteObject(brush);
+    EndPaint(window, &paint);
+    return 0;
+  }
+  HWND window_;
+};
+
+void PressButton(DWORD down, DWORD up) {
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = down;
+  inputs[1].mi.dwFlags = up;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+TEST_F(Editor, EyedropperPicksTheScreenPixelKeepingOrCancelling) {
+  const Swatch swatch;
+  enum class End { LeftButton, Escape, RightButton };
+  const struct Case {
+    const char* name;
+    End end;
+    bool kept;
+  } cases[] = {
+      {"left button keeps", End::LeftButton, true},
+      {"Esc cancels", End::Escape, false},
+      {"right button cancels", End::RightButton, false},
+  };
+  POINT onCanvas = {300, 40};
+  ClientToScreen(host_.window(), &onCanvas);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Press(100, 84);  // a third colour stop, selected
+    Release(100, 84);
+    const std::string before = Describe();
+    SetCursorPos(onCanvas.x, onCanvas.y);
+    host_.Pump();
+    ASSERT_EQ(host_.Send(WM_KEYDOWN, 'I', 1), 1);
+    EXPECT_EQ(GetCapture(), host_.window());
+    // No button is held: only the cursor moves, as the timer follows it.
+    SetCursorPos(Swatch::kCentre.x, Swatch::kCentre.y);
+    for (DWORD start = GetTickCount();
+         Text(kColorEntryId) != "3366CC" && GetTickCount() - start < 5000; Sleep(20)) {
+      host_.Pump();
+    }
+    ASSERT_EQ(Text(kColorEntryId), "3366CC");  // live
+    EXPECT_NE(Describe().find("3366CC@"), std::string::npos);
+    switch (c.end) {
+      case End::LeftButton:
+        PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+        break;
+      case End::Escape:
+        host_.Send(WM_KEYDOWN, VK_ESCAPE, 1);
+        break;
+      case End::RightButton:
+        PressButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        break;
+    }
+    for (DWORD start = GetTickCount(); GetCapture() != nullptr && GetTickCount() - start < 5000;
+         Sleep(20)) {
+      host_.Pump();
+    }
+    EXPECT_EQ(GetCapture(), nullptr);
+    // The pick is over: the cursor moving on changes nothing.
+    const std::string ended = Describe();
+    EXPECT_EQ(ended.find("3366CC@") != std::string::npos, c.kept) << ended;
+    if (!c.kept) {
+      EXPECT_EQ(ended, before);
+    }
+    SetCursorPos(onCanvas.x, onCanvas.y);
+    Sleep(100);
+    host_.Pump();
+    EXPECT_EQ(Describe(), ended);
+    host_.Pump();
+    EXPECT_EQ(host_.CanvasPixels(), Expected(1));
+    // One step when kept, none when cancelled: the undo then takes the added stop.
+    HoldKeys(true, false);
+    host_.Send(WM_KEYDOWN, 'Z', 1);
+    HoldKeys(false, false);
+    const std::string undone = Describe();
+    if (c.kept) {
+      EXPECT_EQ(undone, before);
+      HoldKeys(true, false);
+      host_.Send(WM_KEYDOWN, 'Z', 1);
+      HoldKeys(false, false);
+    } else {
+      EXPECT_EQ(std::count(undone.begin(), undone.begin() + undone.find('|'), '@'), 2) << undone;
+    }
+  }
 }
 
 }  // namespace
