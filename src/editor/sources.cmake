@@ -7,5 +7,6 @@ set(VELUMBRA_EDITOR_SOURCES
   editor/editor_commands.cpp
   editor/file_choices.cpp
   editor/panel_values.cpp
+  editor/preset_list.cpp
   editor/shown_history.cpp
 )
