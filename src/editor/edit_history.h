@@ -20,6 +20,7 @@ enum class EditKind : uint8_t {
   DialogColor,
   Load,  // from a file or a drop
   Paste,
+  Preset,  // chosen in the canvas menu
   Reverse,
   Distribute,
   Delete,

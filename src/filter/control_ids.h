@@ -32,3 +32,6 @@ constexpr uint16_t kMenuDistributeAlpha = 13007;  // the opacity track
 constexpr uint16_t kMenuDistributeBoth = 13008;   // both, for a click on the bar
 constexpr uint16_t kMenuDeleteCommand = 13009;    // "選択中の分岐点を削除"
 constexpr uint16_t kMenuResetCommand = 13010;     // "初期化"
+// "プリセット": its items, separators included, in list order.
+constexpr uint16_t kMenuPresetFirst = 13100;
+constexpr uint16_t kMenuPresetLast = 13999;
