@@ -1,13 +1,15 @@
 # Writes OUTPUT, a C++ source holding every FOLDER/*.grd as a built-in preset:
 # its file name without extension and its bytes, sorted by name in byte
 # order. Run at build time (cmake -P), so presets/ stays the one source.
+# Sorted by name, not file name: "look-sepia" before "look-sepia-light".
 file(GLOB files RELATIVE ${FOLDER} ${FOLDER}/*.grd)
+list(TRANSFORM files REPLACE "\\.grd$" "")
 list(SORT files)
 set(arrays "")
 set(rows "")
 set(index 0)
-foreach(file IN LISTS files)
-  string(REGEX REPLACE "\\.grd$" "" name "${file}")
+foreach(name IN LISTS files)
+  set(file "${name}.grd")
   if(NOT name MATCHES "^[A-Za-z0-9_.-]+$")
     message(FATAL_ERROR "${FOLDER}/${file}: a preset's name is letters, digits, '_', '.' and '-'")
   endif()

@@ -44,9 +44,11 @@ std::vector<PresetItem> Readable(const std::vector<PresetBytes>& presets) {
 }
 
 void AppendGrouped(std::vector<PresetItem>& out, std::vector<PresetItem>& part) {
+  std::string group;
   for (size_t i = 0; i < part.size(); ++i) {
-    const bool newGroup = i > 0 && Prefix(part[i].name) != Prefix(part[i - 1].name);
-    if ((i == 0 && !out.empty()) || newGroup) out.push_back({true, {}, {}});
+    std::string prefix = Prefix(part[i].name);
+    if ((i == 0 && !out.empty()) || (i > 0 && prefix != group)) out.push_back({true, {}, {}});
+    group = std::move(prefix);
     out.push_back(std::move(part[i]));
   }
 }
