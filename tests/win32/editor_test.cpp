@@ -841,7 +841,7 @@ std::vector<MenuItem> OpenCanvasMenu(FilterHarness& host, int x, int y,
             continue;
           }
           if (id == 0) continue;  // a separator
-          reader.items.push_back({id, (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0});
+          reader.items.push_back({id, (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0, {}});
         }
         PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
       }
