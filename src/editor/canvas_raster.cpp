@@ -65,26 +65,26 @@ void DrawFrame(Painter& painter, int32_t width) {
   }
 }
 
-// Column i of the bar: its colour, plain where opaque, else blended over the
-// light and dark cells of an 8-pixel checkerboard.
-void DrawBarColumn(Painter& painter, int32_t i, uint32_t color, float alpha) {
-  const int32_t x = kInteriorLeft + i;
-  if (alpha >= 1.0f) {
-    for (int32_t j = 0; j < kInteriorRows; ++j) painter.Set(x, kInteriorTop + j, color);
-    return;
-  }
-  const uint32_t light = Blend(alpha, color, 255);
-  const uint32_t dark = Blend(alpha, color, 204);
-  for (int32_t j = 0; j < kInteriorRows; ++j) {
-    painter.Set(x, kInteriorTop + j, (i / 8 + j / 8) % 2 == 1 ? dark : light);
-  }
+// Column i of a gradation: its colour, plain where opaque, else blended over
+// the light and dark cells of an 8-pixel checkerboard.
+struct Column {
+  int32_t i;
+  uint32_t light;
+  uint32_t dark;
+
+  uint32_t At(int32_t j) const { return (i / 8 + j / 8) % 2 == 1 ? dark : light; }
+};
+
+Column MakeColumn(int32_t i, uint32_t color, float alpha) {
+  if (alpha >= 1.0f) return {i, color, color};
+  return {i, Blend(alpha, color, 255), Blend(alpha, color, 204)};
 }
 
-// The columns' colours and opacities come from the sampler, which gives the
-// evaluators' exact values several times faster: a drag repaints the bar at
-// every mouse move.
-void DrawGradationBar(Painter& painter, const GradationData& gradation, int32_t width) {
-  const int32_t n = width - kInteriorInset;
+// Calls draw(column) for each of n columns spread over 0..100.
+// The sampler gives the evaluators' exact values several times faster: a drag
+// repaints the bar at every mouse move.
+template <typename Draw>
+void ForEachColumn(const GradationData& gradation, int32_t n, Draw&& draw) {
   if (n <= 0) return;
   const double columns = static_cast<float>(n);
   GradationSampler sampler(gradation, kEditorCurveExponent);
@@ -98,10 +98,17 @@ void DrawGradationBar(Painter& painter, const GradationData& gradation, int32_t 
     }
     sampler.EvaluateBatch(positions, count, colors, opacities);
     for (int k = 0; k < count; ++k) {
-      DrawBarColumn(painter, first + k, colors[k] & 0xFFFFFF,
-                    static_cast<float>(opacities[k] / 100.0));
+      draw(MakeColumn(first + k, colors[k] & 0xFFFFFF, static_cast<float>(opacities[k] / 100.0)));
     }
   }
+}
+
+void DrawGradationBar(Painter& painter, const GradationData& gradation, int32_t width) {
+  ForEachColumn(gradation, width - kInteriorInset, [&](const Column& column) {
+    for (int32_t j = 0; j < kInteriorRows; ++j) {
+      painter.Set(kInteriorLeft + column.i, kInteriorTop + j, column.At(j));
+    }
+  });
 }
 
 void DrawMarker(Painter& painter, const char* const map[], int32_t top, int64_t centre,
@@ -170,4 +177,17 @@ void RenderCanvas(const GradationData& gradation, int32_t width, int32_t markerW
   for (const AlphaStop& stop : gradation.alphaStops) {
     if (stop.active) DrawAlphaMarker(painter, stop, markerWidth);
   }
+}
+
+void RenderGradationStrip(const GradationData& gradation, int32_t width, int32_t height,
+                          std::vector<uint32_t>& pixels) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+  ForEachColumn(gradation, width, [&](const Column& column) {
+    for (int32_t j = 0; j < height; ++j) {
+      pixels[static_cast<size_t>(j) * static_cast<size_t>(width) + static_cast<size_t>(column.i)] =
+          column.At(j);
+    }
+  });
 }

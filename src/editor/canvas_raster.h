@@ -33,3 +33,9 @@ float XToPosition(int32_t clientWidth, int32_t x);
 // path that measures before painting).
 void RenderCanvas(const GradationData& gradation, int32_t width, int32_t markerWidth,
                   uint32_t background, CanvasRaster& raster);
+
+// The gradation alone as a `width` by `height` strip, pixels 0x00RRGGBB row
+// by row, its columns and checkerboard as the bar draws them (the presets'
+// menu items).
+void RenderGradationStrip(const GradationData& gradation, int32_t width, int32_t height,
+                          std::vector<uint32_t>& pixels);

@@ -21,6 +21,7 @@ enum class EditKind : uint8_t {
   PickColor,  // from the screen, kept with a left click
   Load,       // from a file or a drop
   Paste,
+  Preset,  // chosen in the canvas menu
   Reverse,
   Distribute,
   Delete,

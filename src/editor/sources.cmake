@@ -8,5 +8,6 @@ set(VELUMBRA_EDITOR_SOURCES
   editor/eyedropper.cpp
   editor/file_choices.cpp
   editor/panel_values.cpp
+  editor/preset_list.cpp
   editor/shown_history.cpp
 )

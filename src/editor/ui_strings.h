@@ -50,5 +50,6 @@ inline constexpr char kMenuReverse[] = "左右反転";
 inline constexpr char kMenuDistribute[] = "等間隔に配置";
 inline constexpr char kMenuDelete[] = "選択中の分岐点を削除\tDel";
 inline constexpr char kMenuReset[] = "初期化";
+inline constexpr char kMenuPresets[] = "プリセット";
 
 }  // namespace ui_strings

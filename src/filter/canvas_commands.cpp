@@ -9,6 +9,7 @@
 #include "filter/editor_state.h"
 #include "filter/gradation_clipboard.h"
 #include "filter/screen_eyedropper.h"
+#include "filter/preset_menu.h"
 
 namespace {
 
@@ -32,9 +33,16 @@ CanvasEffects Paste(HWND window, EditorState& editor) {
   return ReplaceShown(editor.canvas, editor.histories, *pasted, EditKind::Paste);
 }
 
+void ApplyPreset(HWND window, const GradationData& preset) {
+  EditorState& editor = Editor();
+  if (!CanEditShown(editor.canvas)) return;
+  ApplyCanvasEffects(window,
+                     ReplaceShown(editor.canvas, editor.histories, preset, EditKind::Preset));
+}
+
 }  // namespace
 
-HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow) {
+HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow, PresetMenu& presets) {
   EditorState& editor = Editor();
   CanvasEditing& canvas = editor.canvas;
   const bool editable = CanEditShown(canvas);
@@ -54,6 +62,8 @@ HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow) {
   AddItem(menu, kMenuDeleteCommand, ui_strings::kMenuDelete, CanDeleteSelectedStop(canvas));
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   AddItem(menu, kMenuResetCommand, ui_strings::kMenuReset, editable);
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  presets.AppendTo(menu, editable);
   return menu;
 }
 
@@ -70,12 +80,18 @@ bool HandleCanvasContextMenu(HWND window, LPARAM screenPoint) {
     ScreenToClient(window, &client);
     if (!PtInRect(&canvas, client)) return false;
   }
-  HMENU menu = BuildCanvasMenu(TrackAtRow(client.y));
+  PresetMenu presets;
+  HMENU menu = BuildCanvasMenu(TrackAtRow(client.y), presets);
   if (menu == nullptr) return true;
   const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
                                      at.y, 0, window, nullptr);
   DestroyMenu(menu);
-  if (command != 0) RunCanvasCommand(window, static_cast<uint16_t>(command));
+  // The preset shown in the menu, even if the folder has changed since.
+  if (const GradationData* preset = presets.Chosen(static_cast<uint16_t>(command))) {
+    ApplyPreset(window, *preset);
+  } else if (command != 0) {
+    RunCanvasCommand(window, static_cast<uint16_t>(command));
+  }
   return true;
 }
 
@@ -119,6 +135,12 @@ bool RunCanvasCommand(HWND window, uint16_t command) {
       StartEyedropper(window);
       return true;
     default:
+      // A preset's command as WM_COMMAND: the list as it is now.
+      if (command >= kMenuPresetFirst && command <= kMenuPresetLast) {
+        PresetMenu presets;
+        if (const GradationData* preset = presets.Chosen(command)) ApplyPreset(window, *preset);
+        return true;
+      }
       return false;
   }
   ApplyCanvasEffects(window, effects);

@@ -9,10 +9,13 @@
 
 #include "model/stops.h"
 
+class PresetMenu;
+
 // The canvas's menu, its items greyed where they cannot act now; the
 // distribute item acts on the track of the marker row clicked, or on both
-// tracks for a click elsewhere. The caller destroys it.
-HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow);
+// tracks for a click elsewhere; `presets` fills its last submenu and must
+// outlive it. The caller destroys it.
+HMENU BuildCanvasMenu(std::optional<StopTrack> markerRow, PresetMenu& presets);
 
 // A right click on the canvas opens the menu there; false elsewhere, so that
 // the host treats the message as usual.

@@ -33,6 +33,9 @@ constexpr uint16_t kMenuDistributeBoth = 13008;   // both, for a click on the ba
 constexpr uint16_t kMenuDeleteCommand = 13009;    // "選択中の分岐点を削除"
 constexpr uint16_t kMenuResetCommand = 13010;     // "初期化"
 constexpr uint16_t kMenuPickColor = 13011;        // "スポイト"
+// "プリセット": its items, separators included, in list order.
+constexpr uint16_t kMenuPresetFirst = 13100;
+constexpr uint16_t kMenuPresetLast = 13999;
 
 // The timer on the filter window that follows the cursor while picking.
-constexpr uint16_t kEyedropperTimerId = 13101;
+constexpr uint16_t kEyedropperTimerId = 14000;

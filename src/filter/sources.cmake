@@ -16,6 +16,7 @@ set(VELUMBRA_FILTER_WIN32_SOURCES
   filter/gradient_chooser.cpp
   filter/gradation_clipboard.cpp
   filter/gradient_import.cpp
+  filter/preset_menu.cpp
   filter/property_panel.cpp
   filter/screen_eyedropper.cpp
 )

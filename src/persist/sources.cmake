@@ -1,6 +1,7 @@
 # Velumbra's own bytes: gradation records, .grd files, the project block;
 # paths relative to src/. The file seam under them has one source per system.
 set(VELUMBRA_PERSIST_SOURCES
+  persist/builtin_presets.cpp
   persist/gradation_bytes.cpp
   persist/gradation_file.cpp
   persist/project_block.cpp

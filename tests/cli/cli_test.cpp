@@ -9,6 +9,7 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -171,6 +172,14 @@ TEST_F(Cli, StatusMessageAndNothingLeftBehind) {
       {{"map", "ember.ggr", "missing.png", "out.png"}, 1, "missing.png: the file cannot", nullptr},
       {{"map", "ember.ggr", "text.png", "out.png", "--scale", "x"}, 2, "--scale", nullptr},
       {{"map", "ember.ggr", "text.png", "out.png", "--offset", "1.5"}, 2, "--offset", nullptr},
+      {{"presets"}, 0, "look-sepia\nlook-sepia-light\n", nullptr},
+      {{"info", "preset:look-sepia"}, 0, "  1  look-sepia: ", nullptr},
+      {{"render", "preset:perceptual-viridis", "out.png"}, 0, "", "out.png"},
+      {{"info", "ember.ggr", "preset:sepia"},
+       2,
+       "preset:sepia: no built-in preset is named \"sepia\"; 'velumbra presets' lists them",
+       nullptr},
+      {{"convert", "preset:", "--all", "all", "--format", "ggr"}, 2, "named \"\"", nullptr},
       {{"paint", "ember.ggr"}, 2, "unknown command 'paint'", nullptr},
       {{}, 2, "A subcommand is required", nullptr},
   };
@@ -349,6 +358,38 @@ TEST_F(Cli, InfoJsonParsesAndCarriesTheFields) {
            R"({"name": "", "colorStops": 2, "opacityStops": 1, "notes": []})",
        }) {
     EXPECT_NE(run.out.find(field), std::string::npos) << field << "\n" << run.out;
+  }
+}
+
+// The built-in presets are presets/*.grd: listed by name, their stop counts
+// as info gives them, and read exactly as the files are.
+TEST_F(Cli, PresetsAreThePresetFiles) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(VELUMBRA_PRESETS_DIR)) {
+    if (entry.path().extension() == ".grd") names.push_back(entry.path().stem().string());
+  }
+  std::sort(names.begin(), names.end());
+  ASSERT_FALSE(names.empty());
+  std::string listed;
+  for (const std::string& name : names) listed += name + "\n";
+  EXPECT_EQ(Run({"presets"}).out, listed);
+
+  const CliRun json = Run({"presets", "--json"});
+  EXPECT_EQ(json.status, 0) << json.err;
+  size_t at = 0;
+  EXPECT_TRUE(JsonValue(json.out, at)) << json.out;
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::string file = (fs::path(VELUMBRA_PRESETS_DIR) / (name + ".grd")).string();
+    const ImportResult read = ImportGradientFile(file.c_str());
+    ASSERT_TRUE(read.ok()) << read.error;
+    const FitReport& report = read.gradients[0].report;
+    const std::string entry =
+        "{\"name\": \"" + name + "\", \"colorStops\": " + std::to_string(report.colorStopCount) +
+        ", \"opacityStops\": " + std::to_string(report.opacityStopCount) + "}";
+    EXPECT_NE(json.out.find(entry), std::string::npos) << json.out;
+    ASSERT_EQ(Run({"convert", "preset:" + name, "out.grd"}).status, 0);
+    EXPECT_EQ(ReadFileBytes(Path("out.grd")), ReadFileBytes(file));
   }
 }
 

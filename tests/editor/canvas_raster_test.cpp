@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/banks.h"
 #include "model/evaluate.h"
@@ -239,6 +241,27 @@ TEST(Canvas, BarColumnsShowTheEvaluatorsValues) {
         for (int32_t y = 91; y <= 120; ++y) {
           ASSERT_EQ(r.At(9 + i, y), expected.At(9 + i % 16, y))
               << "round " << round << ", width " << width << ", column " << i << ", row " << y;
+        }
+      }
+    }
+  }
+}
+
+// A strip of n columns is the bar of a canvas n + 18 wide, cut to its rows:
+// its rows repeat the bar's from the top, checkerboard included.
+TEST(Canvas, StripShowsTheBarsColumns) {
+  TestRandom random(64);
+  for (int round = 0; round < 12; ++round) {
+    const GradationData g = RandomGradation(random, 10, round % 3 == 2);
+    for (auto [width, height] : {std::pair{64, 12}, std::pair{7, 30}, std::pair{0, 5}}) {
+      std::vector<uint32_t> strip;
+      RenderGradationStrip(g, width, height, strip);
+      ASSERT_EQ(strip.size(), static_cast<size_t>(width * height));
+      const CanvasRaster bar = Render(g, width + 18);
+      for (int32_t j = 0; j < height; ++j) {
+        for (int32_t i = 0; i < width; ++i) {
+          ASSERT_EQ(strip[static_cast<size_t>(j * width + i)], bar.At(9 + i, 91 + j))
+              << "round " << round << ", width " << width << ", column " << i << ", row " << j;
         }
       }
     }

@@ -45,6 +45,7 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
       {ui_strings::kMenuDistribute, u8"等間隔に配置"},
       {ui_strings::kMenuDelete, u8"選択中の分岐点を削除\tDel"},
       {ui_strings::kMenuReset, u8"初期化"},
+      {ui_strings::kMenuPresets, u8"プリセット"},
   };
   for (const Case& c : cases) EXPECT_EQ(FromCp932(c.cp932), c.utf8);
 }

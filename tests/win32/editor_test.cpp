@@ -21,6 +21,7 @@
 #include "drop_handle.h"
 #include "editor/canvas_raster.h"
 #include "editor/file_choices.h"
+#include "editor/preset_list.h"
 #include "editor/ui_strings.h"
 #include "filter/control_ids.h"
 #include "filter_harness.h"
@@ -800,15 +801,18 @@ TEST_F(Editor, KeysUndoRedoDeleteAndNudgeTheClickedStop) {
 }
 
 // Opens the canvas menu with a right click at (x, y) and reads its items from
-// a helper thread, which then closes it; every wait is bounded.
+// a helper thread, which then closes it; every wait is bounded. The
+// submenu's items go to `submenu`, a separator as id 0 and text "--".
 struct MenuItem {
   UINT id;
   bool enabled;
+  std::string text;
 };
-std::vector<MenuItem> OpenCanvasMenu(FilterHarness& host, int x, int y) {
+std::vector<MenuItem> OpenCanvasMenu(FilterHarness& host, int x, int y,
+                                     std::vector<MenuItem>* submenu = nullptr) {
   struct Reader {
     DWORD thread;
-    std::vector<MenuItem> items;
+    std::vector<MenuItem> items, submenu;
     static BOOL CALLBACK Find(HWND window, LPARAM found) {
       if (DialogDriver::ClassOf(window) == "#32768" && IsWindowVisible(window)) {
         *reinterpret_cast<HWND*>(found) = window;
@@ -827,8 +831,17 @@ std::vector<MenuItem> OpenCanvasMenu(FilterHarness& host, int x, int y) {
         HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /*MN_GETHMENU*/, 0, 0));
         for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
           const UINT id = GetMenuItemID(menu, i);
+          if (HMENU inner = GetSubMenu(menu, i)) {
+            for (int k = 0; k < GetMenuItemCount(inner); ++k) {
+              char text[256] = "--";
+              const UINT innerId = GetMenuItemID(inner, k);
+              if (innerId != 0) GetMenuStringA(inner, k, text, sizeof text, MF_BYPOSITION);
+              reader.submenu.push_back({innerId, true, text});
+            }
+            continue;
+          }
           if (id == 0) continue;  // a separator
-          reader.items.push_back({id, (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0});
+          reader.items.push_back({id, (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0, {}});
         }
         PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
       }
@@ -840,13 +853,14 @@ std::vector<MenuItem> OpenCanvasMenu(FilterHarness& host, int x, int y) {
       EndMenu();
       return 0;
     }
-  } reader{GetCurrentThreadId(), {}};
+  } reader{GetCurrentThreadId(), {}, {}};
   HANDLE worker = CreateThread(nullptr, 0, Reader::Run, &reader, 0, nullptr);
   POINT at = {x, y};
   ClientToScreen(host.window(), &at);
   host.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.window()), MAKELPARAM(at.x, at.y));
   WaitForSingleObject(worker, 30000);
   CloseHandle(worker);
+  if (submenu != nullptr) *submenu = reader.submenu;
   return reader.items;
 }
 
@@ -1122,6 +1136,68 @@ TEST_F(Editor, EyedropperPicksTheScreenPixelKeepingOrCancelling) {
     } else {
       EXPECT_EQ(std::count(undone.begin(), undone.begin() + undone.find('|'), '@'), 2) << undone;
     }
+  }
+}
+
+std::string RecordOf(const GradationData& g) {
+  std::string bytes(WriteGradationBytes(g, nullptr), '\0');
+  WriteGradationBytes(g, reinterpret_cast<uint8_t*>(bytes.data()));
+  return bytes;
+}
+
+// The submenu shows the list model's presets, built-in and from the folder
+// beside the library, as the real menu; an item replaces the shown
+// gradation in one undo step.
+TEST_F(Editor, PresetsSubmenuListsThePresetsAndChoosingOneIsOneUndoStep) {
+  std::string folder = VELUMBRA_LIBRARY_PATH;
+  folder = folder.substr(0, folder.find_last_of("/\\") + 1) + "presets\\";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  GradationData mine;
+  SetDefaultGradation(mine);
+  mine.colorStops[0].green = 0x7F;
+  AddAlphaStop(mine, 50.0f, 25.0f);
+  const std::vector<PresetBytes> user = {
+      {"look-sepia", RecordOf(mine)}, {"zz-mine", RecordOf(mine)}, {"broken", "\x05"}};
+  struct Cleanup {
+    const std::string& folder;
+    const std::vector<PresetBytes>& files;
+    ~Cleanup() {
+      for (const PresetBytes& file : files) DeleteFileA((folder + file.name + ".grd").c_str());
+      RemoveDirectoryA(folder.c_str());
+    }
+  } cleanup{folder, user};
+  for (const PresetBytes& file : user) {
+    FILE* out = std::fopen((folder + file.name + ".grd").c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(file.bytes.data(), 1, file.bytes.size(), out);
+    std::fclose(out);
+  }
+  std::vector<MenuItem> shown;
+  OpenCanvasMenu(host_, 209, 100, &shown);
+
+  const std::vector<PresetItem> model = ListPresets(BuiltinPresetBytes(), user);
+  ASSERT_EQ(shown.size(), model.size());
+  for (size_t i = 0; i < model.size(); ++i) {
+    EXPECT_EQ(shown[i].text, model[i].separator ? "--" : model[i].name) << i;
+    EXPECT_EQ(shown[i].id == 0, model[i].separator) << i;
+  }
+  EXPECT_EQ(shown.back().text, "zz-mine");
+
+  const std::string before = Describe();
+  for (const MenuItem& item : shown) {
+    if (item.text != "look-sepia" && item.text != shown.front().text) continue;
+    SCOPED_TRACE(item.text);
+    const GradationData& preset =
+        std::find_if(model.begin(), model.end(), [&](const PresetItem& m) {
+          return m.name == item.text;
+        })->gradation;
+    EXPECT_EQ(host_.Send(WM_COMMAND, item.id, 0), 1);
+    const std::vector<uint8_t> bytes = Bytes(1);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), RecordOf(preset));
+    host_.Pump();
+    EXPECT_EQ(host_.CanvasPixels(), ExpectedCanvas(preset));
+    EXPECT_EQ(host_.Send(WM_COMMAND, kMenuUndoCommand, 0), 1);
+    EXPECT_EQ(Describe(), before);
   }
 }
 

@@ -181,13 +181,19 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   app.footer(kStatusHelp);
 
   CLI::App* info = app.add_subcommand("info", "the format, names, stop counts and notes of files");
-  info->add_option("FILE", options.info.files, "gradient files, of any format read")->required();
+  info->add_option("FILE", options.info.files, "gradient files, of any format read, or preset:NAME")
+      ->required();
   info->add_flag("--json", options.info.json, "print the same as JSON");
+
+  CLI::App* presets = app.add_subcommand(
+      "presets", "the built-in presets, which every command reads as preset:NAME");
+  presets->add_flag("--json", options.presetsJson, "print their names and stop counts as JSON");
 
   CLI::App* convert =
       app.add_subcommand("convert", "write a gradient, or each of a pack, in another format");
   convert->footer(std::string(kAllHelp) + "\n\n" + kStatusHelp);
-  convert->add_option("IN", options.convert.input, "the gradient file to read")->required();
+  convert->add_option("IN", options.convert.input, "the gradient file to read, or preset:NAME")
+      ->required();
   CLI::Option* out = convert->add_option(
       "OUT", options.convert.output,
       std::string("the file to write; its extension gives the format:\n") + WrittenFormats());
@@ -208,7 +214,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
 
   CLI::App* render = app.add_subcommand(
       "render", "draw a gradient from 0 to 100 across a PNG strip, over a checkerboard");
-  render->add_option("FILE", options.render.gradientFile, "the gradient file")->required();
+  render->add_option("FILE", options.render.gradientFile, "the gradient file, or preset:NAME")
+      ->required();
   render->add_option("OUT", options.render.output, "the PNG image to write")->required();
   AddChoiceOptions(render, options.render.choice);
   render
@@ -223,7 +230,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
 
   CLI::App* map = app.add_subcommand(
       "map", "recolour a PNG image by luminance, as the script function ColorReMap_Luminance");
-  map->add_option("FILE", options.map.gradientFile, "the gradient file")->required();
+  map->add_option("FILE", options.map.gradientFile, "the gradient file, or preset:NAME")
+      ->required();
   map->add_option("IN", options.map.input, "the PNG image to recolour")->required();
   map->add_option("OUT", options.map.output, "the PNG image to write (with alpha)")->required();
   AddChoiceOptions(map, options.map.choice);
@@ -236,15 +244,16 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   try {
     // CLI11 would only say that a command is required.
     bool known = argc < 2 || argv[1][0] == '-';
-    for (const CLI::App* command : {info, convert, render, map}) {
+    for (const CLI::App* command : {info, convert, render, map, presets}) {
       known = known || command->check_name(argv[1]);
     }
     if (!known) {
       throw CLI::ValidationError(std::string("unknown command '") + argv[1] +
-                                 "'; the commands are info, convert, render and map");
+                                 "'; the commands are info, convert, render, map and presets");
     }
     app.parse(argc, argv);
     if (*info) options.command = CliCommand::Info;
+    if (*presets) options.command = CliCommand::Presets;
     if (*convert) {
       options.command = CliCommand::Convert;
       CheckConvert(options.convert, formatText);

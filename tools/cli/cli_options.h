@@ -49,7 +49,7 @@ struct MapOptions {
   float exponent = kEditorCurveExponent;
 };
 
-enum class CliCommand { Info, Convert, Render, Map };
+enum class CliCommand { Info, Convert, Render, Map, Presets };
 
 struct CliOptions {
   CliCommand command = CliCommand::Info;
@@ -57,6 +57,7 @@ struct CliOptions {
   ConvertOptions convert;
   RenderOptions render;
   MapOptions map;
+  bool presetsJson = false;
 };
 
 struct ParsedCommandLine {

@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "gradient_choice.h"
 #include "interchange/gradient_files.h"
+#include "preset_source.h"
 #include "safe_file_names.h"
 
 namespace fs = std::filesystem;
@@ -57,10 +58,10 @@ int ConvertOne(const ConvertOptions& options) {
 // A failure part way removes the files (and the folder) this run created, so
 // a failed run leaves nothing new behind; a file it replaced stays replaced.
 int ConvertAll(const ConvertOptions& options) {
-  ImportResult result = ImportGradientFile(options.input.c_str());
+  ImportResult result = ImportGradientSource(options.input);
   if (!result.ok()) {
     ReportProblem(options.input, result.error);
-    return kExitBadInput;
+    return FailedImportStatus(options.input);
   }
   // Paths are UTF-8, also on Windows (u8path), where the files themselves are
   // opened through the C runtime, whose narrow paths velumbra.exe's manifest

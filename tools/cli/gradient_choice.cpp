@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli_status.h"
+#include "preset_source.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ std::string NameList(const std::vector<ImportedGradient>& gradients) {
 
 int LoadChosenGradient(const std::string& path, const GradientChoice& choice,
                        ImportedGradient& chosen) {
-  ImportResult result = ImportGradientFile(path.c_str());
+  ImportResult result = ImportGradientSource(path);
   if (!result.ok()) {
     ReportProblem(path, result.error);
-    return kExitBadInput;
+    return FailedImportStatus(path);
   }
   std::vector<ImportedGradient>& gradients = result.gradients;
   const std::string count = std::to_string(gradients.size());

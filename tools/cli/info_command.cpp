@@ -1,4 +1,5 @@
 // velumbra info: what a file holds, as text or as JSON.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -6,6 +7,7 @@
 #include "commands.h"
 #include "interchange/gradient_files.h"
 #include "json_text.h"
+#include "preset_source.h"
 
 namespace {
 
@@ -51,10 +53,10 @@ int RunInfo(const InfoOptions& options) {
   std::string json = "[";
   for (size_t i = 0; i < options.files.size(); ++i) {
     const std::string& path = options.files[i];
-    const ImportResult result = ImportGradientFile(path.c_str());
+    const ImportResult result = ImportGradientSource(path);
     if (!result.ok()) {
       ReportProblem(path, result.error);
-      status = kExitBadInput;
+      status = std::max(status, FailedImportStatus(path));
     }
     if (options.json) {
       json += (i == 0 ? "\n" : ",\n") + JsonEntry(path, result);

@@ -3,6 +3,7 @@
 #include "cli_status.h"
 #include "commands.h"
 #include "interchange/gradient_files.h"
+#include "preset_source.h"
 
 int RunCommand(const CliOptions& options) {
   // Large images and files end here, not in a crash, and leave no output:
@@ -17,6 +18,8 @@ int RunCommand(const CliOptions& options) {
         return RunRender(options.render);
       case CliCommand::Map:
         return RunMap(options.map);
+      case CliCommand::Presets:
+        return RunPresets(options.presetsJson);
     }
   } catch (const std::bad_alloc&) {
     ReportProblem("velumbra", kNotEnoughMemory);
