@@ -15,11 +15,13 @@
 // fixed stops, every entry's colour is a blend of its two neighbouring stops
 // with the eased curve's weight, so the stop colours minimising the squared
 // error over all counted pixels solve a tridiagonal least-squares system.
-// From a stop at each end, stops are added one at a time where re-solving
-// leaves the least error; each layout is solved, rounded to 8 bits, nudged
-// level by level where the rounded blends gain, and measured through the real
-// luminance table. At the stop cap, short of the bar, the stops are moved
-// about once more before the last measure.
+// The curve is flat at every stop, so a stop more can cost as well as gain:
+// for each number of stops in turn, two layouts are tried, one spread by
+// where stops pay (StopFitter::MeasureDensity) and one grown a stop at a time
+// where re-solving gains most. Each is solved, rounded to 8 bits, nudged level
+// by level where the rounded blends gain, and measured through the real
+// luminance table, until one comes within the bar's allowance. Short of it at
+// the stop cap, the best layout's stops are moved about once more.
 
 LuminanceHistogram HistogramOf(const uint32_t* pixels, size_t count) {
   LuminanceHistogram histogram;
@@ -138,18 +140,38 @@ class StopFitter {
     knots_.push_back(0);
     if (entries_.size() > 1) knots_.push_back(entries_.size() - 1);
     UpdateWeights(0);
+    MeasureDensity(histogram);
+  }
+
+  // Stops spaced evenly in the density: first and last entry always, the rest
+  // at the density's quantiles, each on the nearest entry not yet taken.
+  std::vector<size_t> DensityLayout(size_t stops) const {
+    std::vector<size_t> layout = {0};
+    if (entries_.size() < 2) return layout;
+    const double total = density_.back();
+    for (size_t j = 1; j + 1 < stops; ++j) {
+      const double target = total * static_cast<double>(j) / static_cast<double>(stops - 1);
+      size_t at = static_cast<size_t>(std::lower_bound(density_.begin(), density_.end(), target) -
+                                      density_.begin());
+      if (at > 0 && target - density_[at - 1] < density_[at] - target) --at;
+      if (at > layout.back() && at + 1 < entries_.size()) layout.push_back(at);
+    }
+    layout.push_back(entries_.size() - 1);
+    return layout;
+  }
+
+  void SetLayout(std::vector<size_t> layout) {
+    knots_ = std::move(layout);
+    for (size_t j = 0; j + 1 < knots_.size(); ++j) UpdateWeights(j);
   }
 
   size_t StopCount() const { return knots_.size(); }
+  const std::vector<size_t>& Layout() const { return knots_; }
 
   // The least-squares stop colours for the present stops, then their 8-bit
   // levels, nudged while the rounded blends gain.
   void Fit() {
     Solve();
-    Quantize();
-  }
-
-  void Quantize() {
     levels_.resize(colors_.size());
     for (size_t j = 0; j < colors_.size(); ++j) {
       for (int c = 0; c < 3; ++c) levels_[j][c] = Quantized(colors_[j][c]);
@@ -178,6 +200,7 @@ class StopFitter {
   // median of the span's error and at its middle. False when every entry
   // already has a stop.
   bool AddStop() {
+    Solve();
     std::vector<std::pair<double, size_t>> spans;  // error, span
     for (size_t j = 0; j + 1 < knots_.size(); ++j) {
       if (knots_[j + 1] - knots_[j] < 2) continue;
@@ -263,12 +286,51 @@ class StopFitter {
       moved = moved || movedThisSweep;
       if (!movedThisSweep) break;
     }
-    Solve();
     return moved;
   }
 
  private:
   static constexpr size_t kTriedSpans = 4;
+  static constexpr int kDensityRadius = 16;
+
+  // Where stops pay: an eased span between stops is flat at both ends, so its
+  // error grows with the square of the colour's slope and the span's length,
+  // weighted by the pixels there; spans whose length goes as the cube root of
+  // slope squared times pixels share the error evenly. Cumulative over the
+  // entries, both measured on a map averaged widely enough to ignore noise.
+  void MeasureDensity(const LuminanceHistogram& histogram) {
+    const std::vector<ToneColor> smooth = AveragedToneMap(histogram, kDensityRadius);
+    std::vector<double> perIndex(kLuminanceLevels, 0.0);
+    double sum = 0.0;
+    uint64_t window = 0;
+    for (int index = 0; index < kLuminanceLevels + kDensityRadius; ++index) {
+      if (index < kLuminanceLevels) window += histogram.count[static_cast<size_t>(index)];
+      if (index - 2 * kDensityRadius - 1 >= 0) {
+        window -= histogram.count[static_cast<size_t>(index - 2 * kDensityRadius - 1)];
+      }
+      const int at = index - kDensityRadius;
+      if (at < 0) continue;
+      const ToneColor& before = smooth[static_cast<size_t>(std::max(at - 1, 0))];
+      const ToneColor& after = smooth[static_cast<size_t>(std::min(at + 1, kLuminanceLevels - 1))];
+      double slope2 = 0.0;
+      for (int c = 0; c < 3; ++c) slope2 += (after[c] - before[c]) * (after[c] - before[c]) / 4.0;
+      perIndex[static_cast<size_t>(at)] = std::cbrt(static_cast<double>(window) * slope2);
+      sum += perIndex[static_cast<size_t>(at)];
+    }
+    // Flat stretches still get a few stops.
+    const double floor = 0.05 * sum / kLuminanceLevels;
+    density_.clear();
+    double cumulative = 0.0;
+    int previous = entries_.empty() ? 0 : entries_.front().index;
+    for (const Entry& entry : entries_) {
+      for (int index = previous + 1; index <= entry.index; ++index) {
+        cumulative += perIndex[static_cast<size_t>(index)] + floor;
+      }
+      previous = entry.index;
+      density_.push_back(cumulative);
+    }
+  }
+
   static constexpr int kMoveSweeps = 4;
 
   void Move(size_t knot, size_t at) {
@@ -415,6 +477,7 @@ class StopFitter {
   std::vector<size_t> knots_;  // entries with a stop, ascending
   std::vector<ToneColor> colors_;
   std::vector<std::array<uint8_t, 3>> levels_;
+  std::vector<double> density_;  // cumulative, at each entry
 };
 
 ToneMapResult ToneMapFailure(std::string error) {
@@ -448,28 +511,35 @@ ToneMapResult ExtractOrThrow(const uint32_t* pixels, size_t count, int maxStops)
     report.barRms = RecolorRmsError(histogram, table);
   }
 
-  StopFitter fitter(histogram);
+  // Two ways to place a given number of stops, each better on some pictures:
+  // spread by the density, and grown one stop at a time.
+  StopFitter spread(histogram);
+  StopFitter grown(histogram);
+  std::vector<size_t> bestLayout;
   report.rms = INFINITY;
-  for (;;) {
+  const auto measure = [&](StopFitter& fitter) {
     fitter.Fit();
     GradationData gradation = fitter.Gradation();
     const double rms = TableRmsError(histogram, gradation);
     if (rms < report.rms) {
       report.rms = rms;
       result.gradation = std::move(gradation);
+      bestLayout = fitter.Layout();
     }
-    if (report.rms <= report.barRms + kToneMapAllowedExcess) break;
-    if (fitter.StopCount() < static_cast<size_t>(maxStops) && fitter.AddStop()) continue;
-    // As many stops as allowed, and still short of the bar: better places for them.
-    if (!fitter.MoveStops()) break;
-    fitter.Quantize();
-    GradationData moved = fitter.Gradation();
-    const double movedRms = TableRmsError(histogram, moved);
-    if (movedRms < report.rms) {
-      report.rms = movedRms;
-      result.gradation = std::move(moved);
-    }
-    break;
+    return report.rms <= report.barRms + kToneMapAllowedExcess;
+  };
+  const size_t cap = static_cast<size_t>(maxStops);
+  bool met = false;
+  for (size_t stops = kToneMapMinStops; stops <= cap && !met; ++stops) {
+    spread.SetLayout(spread.DensityLayout(stops));
+    met = measure(spread) || measure(grown);
+    if (!met && grown.StopCount() < cap) grown.AddStop();
+  }
+  // As many stops as allowed, and still short of the bar: better places for
+  // the best of them.
+  if (!met) {
+    grown.SetLayout(bestLayout);
+    if (grown.MoveStops()) measure(grown);
   }
   report.excess = report.rms - report.barRms;
   report.colorStops = result.gradation.colorStops.size();
