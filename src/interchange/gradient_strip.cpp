@@ -101,8 +101,9 @@ std::vector<Point> FitRow(int32_t width, MakePoint makePoint, Counts counts,
     piece.clear();
   };
   for (int32_t x = 0; x < width; ++x) {
-    if (x == 0 || x == width - 1 || counts(x))
+    if (x == 0 || x == width - 1 || counts(x)) {
       piece.push_back(makePoint(x, PixelPosition(x, width)));
+    }
     if (x + 1 < width && splitsAfter(x)) {
       const float edge = PixelPosition(x + 0.5, width);
       piece.push_back(makePoint(x, edge));
