@@ -1,5 +1,6 @@
 #include "interchange/picture_file.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -83,7 +84,44 @@ PictureResult DecodeOrThrow(std::string_view bytes) {
   return result;
 }
 
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+  return bytes.substr(0, prefix.size()) == prefix;
+}
+
 }  // namespace
+
+bool IsPngPicture(std::string_view bytes) {
+  return StartsWith(bytes, std::string_view("\x89PNG\r\n\x1A\n", 8));
+}
+
+bool IsJpegPicture(std::string_view bytes) { return StartsWith(bytes, "\xFF\xD8\xFF"); }
+
+// "BM", then the size of the header that follows the file header (at 14), as
+// stb takes them: each version's size.
+bool IsBmpPicture(std::string_view bytes) {
+  if (bytes.size() < 18 || !StartsWith(bytes, "BM")) return false;
+  const auto at = [&](size_t i) { return static_cast<uint32_t>(static_cast<uint8_t>(bytes[i])); };
+  const uint32_t size = at(14) | at(15) << 8 | at(16) << 16 | at(17) << 24;
+  return size == 12 || size == 40 || size == 56 || size == 108 || size == 124;
+}
+
+bool IsGifPicture(std::string_view bytes) {
+  return StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a");
+}
+
+bool IsTgaPicture(std::string_view bytes) {
+  if (IsPngPicture(bytes) || IsJpegPicture(bytes) || IsBmpPicture(bytes) || IsGifPicture(bytes)) {
+    return false;
+  }
+  // The header is all stb looks at.
+  constexpr size_t kTgaHeader = 18;
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  return stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()),
+                               static_cast<int>(std::min(bytes.size(), kTgaHeader)), &width,
+                               &height, &channels) != 0;
+}
 
 PictureResult DecodePicture(std::string_view bytes) {
   try {

@@ -30,4 +30,12 @@ struct PictureResult {
 };
 
 PictureResult DecodePicture(std::string_view bytes);
+
+// Whether the bytes begin as the format's files do. TGA has no signature: it
+// is what stb's header check takes when none of the others' signatures stand.
+bool IsPngPicture(std::string_view bytes);
+bool IsJpegPicture(std::string_view bytes);
+bool IsBmpPicture(std::string_view bytes);
+bool IsGifPicture(std::string_view bytes);
+bool IsTgaPicture(std::string_view bytes);
 PictureResult ReadPictureFile(const char* path);
