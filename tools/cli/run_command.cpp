@@ -17,6 +17,8 @@ int RunCommand(const CliOptions& options) {
         return RunRender(options.render);
       case CliCommand::Map:
         return RunMap(options.map);
+      case CliCommand::Extract:
+        return RunExtract(options.extract);
     }
   } catch (const std::bad_alloc&) {
     ReportProblem("velumbra", kNotEnoughMemory);
