@@ -1,6 +1,7 @@
 # make test   installs what is missing, builds, runs every test.
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300) seconds.
-# make bench  the script face's speed, natively and on the Windows build.
+# make bench  the script face's speed, natively and on the Windows build, and
+#             making a gradient map from a 4K picture, natively.
 # make presets  regenerates presets/ and docs/presets.png.
 # make dist   the release zip and its SHA256SUMS in dist/, checked.
 # make dist-check  the release zip from two fresh clones of HEAD, compared.
@@ -101,7 +102,7 @@ presets: bootstrap
 # editor's repaint on the host program's window under Wine.
 bench: bootstrap
 	cmake --preset bench >/dev/null
-	cmake --build --preset bench -j2 --target script_face_bench
+	cmake --build --preset bench -j2 --target script_face_bench tone_map_bench
 	@preset=$$(scripts/windows-preset.sh "the Windows benchmarks") || exit 1; \
 	cmake --preset $$preset -DVELUMBRA_BENCHMARKS=ON >/dev/null && \
 	cmake --build --preset $$preset -j2 --target script_face_bench editor_repaint_bench && \
@@ -109,6 +110,8 @@ bench: bootstrap
 	echo "logical processors: $$(nproc); load: $$(cut -d' ' -f1-3 /proc/loadavg)" && \
 	echo "== native (x86-64) ==" && \
 	build/bench/bench/script_face_bench && \
+	echo "== native gradient map from a 4K picture ==" && \
+	build/bench/bench/tone_map_bench && \
 	echo "== $$preset (under Wine) ==" && \
 	scripts/wine-run.sh build/$$preset/bench/script_face_bench.exe && \
 	echo "== $$preset editor repaint (under Wine) ==" && \

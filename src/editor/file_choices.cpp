@@ -35,7 +35,7 @@ std::string CauseLine(const ImportResult& result) {
     case ImportProblem::Unreadable:
       return ui_strings::kFileUnreadable;
     case ImportProblem::TooLarge:
-      return Filled(ui_strings::kFileTooLarge, std::to_string(kMaxInterchangeMiB));
+      return Filled(ui_strings::kFileTooLarge, std::to_string(FormatMaxBytes(result.format) >> 20));
     case ImportProblem::OutOfMemory:
       return ui_strings::kOutOfMemory;
     case ImportProblem::Invalid:
@@ -108,11 +108,23 @@ std::string LoadFileFilter() {
   }
 
   std::string list;
-  for (const GradientFormatRow& row : kGradientFormats) {
-    if (row.fileTypeLabel == nullptr) continue;
-    const std::string patterns = Patterns(Extensions(row));
+  for (auto row = kGradientFormats.begin(); row != kGradientFormats.end(); ++row) {
+    if (row->fileTypeLabel == nullptr) continue;
+    // The entry's own extensions, then those of the rows without an entry
+    // after it, each once.
+    std::vector<const char*> extensions;
+    for (auto listed = row; listed != kGradientFormats.end(); ++listed) {
+      if (listed != row && listed->fileTypeLabel != nullptr) break;
+      for (const char* extension : Extensions(*listed)) {
+        const auto same = [extension](const char* e) { return std::string_view(e) == extension; };
+        if (std::none_of(extensions.begin(), extensions.end(), same)) {
+          extensions.push_back(extension);
+        }
+      }
+    }
+    const std::string patterns = Patterns(extensions);
     const bool first = list.empty();
-    AddEntry(list, Filled(row.fileTypeLabel, patterns), patterns);
+    AddEntry(list, Filled(row->fileTypeLabel, patterns), patterns);
     if (first) AddEntry(list, ui_strings::kEverySupportedFile, Patterns(every));
   }
   return Finished(std::move(list));

@@ -23,7 +23,7 @@ inline constexpr char kEverySupportedFile[] = "対応するすべてのファイ
 inline constexpr char kAllFiles[] = "すべてのファイル(%s)";
 
 // The load-failure message's second line, one per cause; "%s" stands for
-// kMaxInterchangeMiB.
+// the format's limit in MiB (FormatMaxBytes).
 inline constexpr char kFileUnreadable[] = "ファイルを開けないか、読み取れません";
 inline constexpr char kFileTooLarge[] = "ファイルが大きすぎます (%s MiB まで)";
 inline constexpr char kUnknownFileFormat[] = "対応している形式のファイルではありません";

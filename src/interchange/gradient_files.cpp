@@ -1,5 +1,6 @@
 #include "interchange/gradient_files.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <new>
@@ -24,8 +25,32 @@ ImportResult FromRecord(GradationData gradation) {
   return result;
 }
 
-ImportResult TooLargeFailure() {
-  return ImportFailure(GradientFormat::Unknown, ImportProblem::TooLarge, TooLargeText());
+// Over the limit of the format the bytes are, or of any gradient file when
+// they are none that reads more.
+ImportResult TooLargeFailure(GradientFormat format) {
+  return ImportFailure(
+      format, ImportProblem::TooLarge,
+      "the file is larger than " + std::to_string(FormatMaxBytes(format) >> 20) + " MiB");
+}
+
+// The most any row reads: no file is read past it.
+size_t LargestFile() {
+  size_t largest = 0;
+  for (const GradientFormatRow& row : kGradientFormats) largest = std::max(largest, row.maxBytes);
+  return largest;
+}
+
+// A file over every limit is judged by its first bytes: a picture's limit
+// applies to what begins as one, the gradient files' to everything else.
+GradientFormat FormatOfTooLarge(const char* path) {
+  constexpr size_t kHead = 4096;
+  std::string head;
+  if (ReadFileHead(path, kHead, head)) {
+    const GradientFormat format = DetectGradientFormat(head);
+    const GradientFormatRow* row = FormatRow(format);
+    if (row != nullptr && row->readMap != nullptr) return format;
+  }
+  return GradientFormat::Unknown;
 }
 
 ImportResult OutOfMemoryFailure() {
@@ -33,19 +58,43 @@ ImportResult OutOfMemoryFailure() {
                        std::string(kNotEnoughMemory) + " to read the file");
 }
 
-// "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file"
+// "not a Velumbra, 8BGR, GIMP, SVG or CSS gradient file": the gradient
+// formats, those read whole (the pictures) apart.
 std::string UnknownFormatText() {
+  std::vector<std::string_view> families;
+  for (const GradientFormatRow& row : kGradientFormats) {
+    if (row.readMap == nullptr) families.push_back(GradientFormatFamily(row));
+  }
   std::string text = "not a ";
-  for (size_t i = 0; i < kGradientFormats.size(); ++i) {
-    if (i > 0) text += i + 1 < kGradientFormats.size() ? ", " : " or ";
-    text += GradientFormatFamily(kGradientFormats[i]);
+  for (size_t i = 0; i < families.size(); ++i) {
+    if (i > 0) text += i + 1 < families.size() ? ", " : " or ";
+    text += families[i];
   }
   return text + " gradient file";
 }
 
-// The bytes are within kMaxInterchangeBytes: both ways in refuse more.
+ImportResult FromMap(GradientFormat format, MapRead read) {
+  if (!read.error.empty()) {
+    return ImportFailure(format, ImportProblem::Invalid,
+                         std::string(GradientFormatName(format)) + ": " + read.error);
+  }
+  ImportResult result;
+  result.format = format;
+  ImportedGradient imported;
+  imported.report.colorStopCount = read.gradation.colorStops.size();
+  imported.report.opacityStopCount = read.gradation.alphaStops.size();
+  imported.gradation = std::move(read.gradation);
+  result.gradients.push_back(std::move(imported));
+  return result;
+}
+
+// The bytes are within LargestFile(): both ways in refuse more.
 ImportResult ImportOrThrow(std::string_view bytes) {
   const GradientFormat format = DetectGradientFormat(bytes);
+  if (bytes.size() > FormatMaxBytes(format)) return TooLargeFailure(format);
+  if (const GradientFormatRow* row = FormatRow(format); row != nullptr && row->readMap != nullptr) {
+    return FromMap(format, row->readMap(bytes));
+  }
   if (format == GradientFormat::Unknown) {
     return ImportFailure(format, ImportProblem::UnknownFormat, UnknownFormatText());
   }
@@ -111,7 +160,7 @@ ReadResult ReadGradientSources(GradientFormat format, std::string_view bytes) {
 // of memory on a large file is a failed import like any other.
 ImportResult ImportGradients(std::string_view bytes) {
   try {
-    if (bytes.size() > kMaxInterchangeBytes) return TooLargeFailure();
+    if (bytes.size() > LargestFile()) return TooLargeFailure(GradientFormat::Unknown);
     return ImportOrThrow(bytes);
   } catch (const std::bad_alloc&) {
     return OutOfMemoryFailure();
@@ -125,12 +174,12 @@ ImportResult ImportGradientFile(const char* path) {
     GradationData record;
     if (LoadGradationFile(path, record)) return FromRecord(std::move(record));
     std::string bytes;
-    switch (ReadWholeFile(path, kMaxInterchangeBytes, bytes)) {
+    switch (ReadWholeFile(path, LargestFile(), bytes)) {
       case FileReadStatus::Unreadable:
         return ImportFailure(GradientFormat::Unknown, ImportProblem::Unreadable,
                              "the file cannot be opened or read");
       case FileReadStatus::TooLarge:
-        return TooLargeFailure();
+        return TooLargeFailure(FormatOfTooLarge(path));
       case FileReadStatus::Read:
         break;
     }

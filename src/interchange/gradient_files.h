@@ -23,7 +23,7 @@ struct ImportedGradient {
 enum class ImportProblem {
   None,
   Unreadable,     // cannot be opened or read
-  TooLarge,       // over kMaxInterchangeBytes
+  TooLarge,       // over the format's maxBytes
   UnknownFormat,  // none of the formats
   Invalid,        // a known format, but damaged or unsupported: see `error`
   OutOfMemory,

@@ -1,6 +1,7 @@
 #include "interchange/gradient_formats.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "interchange/checked_export.h"
@@ -9,7 +10,9 @@
 #include "interchange/ggr_format.h"
 #include "interchange/grd8_format.h"
 #include "interchange/linear_export.h"
+#include "interchange/picture_file.h"
 #include "interchange/svg_format.h"
+#include "interchange/tone_map.h"
 #include "persist/gradation_bytes.h"
 
 namespace {
@@ -38,13 +41,29 @@ std::string WriteCheckedCss(const GradationData& gradation, std::string_view /*n
                                 ReadCssGradients);
 }
 
+// A picture's luminance-mode gradient map.
+MapRead ReadPictureMap(std::string_view bytes) {
+  MapRead read;
+  PictureResult decoded = DecodePicture(bytes);
+  if (!decoded.ok()) {
+    read.error = std::move(decoded.error);
+    return read;
+  }
+  const std::vector<uint32_t>& pixels = decoded.picture.pixels;
+  ToneMapResult map = ExtractToneMap(pixels.data(), pixels.size());
+  read.gradation = std::move(map.gradation);
+  read.error = std::move(map.error);
+  return read;
+}
+
 }  // namespace
 
 // Detection tries the rows in this order. The record comes first and only
 // needs its counts to fit the size (trailing bytes are ignored, as the loader
 // does), so every file that loaded as a record before still does. It cannot
 // take the others' files: their first bytes, read as counts, claim gigabytes
-// of stops.
+// of stops. The pictures come last: TGA, which has no signature, must not
+// take what another row would.
 constexpr std::array<GradientFormatRow, kGradientFormatCount> kGradientFormats = {{
     {GradientFormat::VelumbraRecord,
      "Velumbra gradation",
@@ -87,6 +106,58 @@ constexpr std::array<GradientFormatRow, kGradientFormatCount> kGradientFormats =
      IsCss,
      ReadCssGradients,
      WriteCheckedCss},
+    // Pictures load as their luminance-mode gradient map, under one entry in
+    // the dialogs.
+    {GradientFormat::Png,
+     "PNG picture",
+     {"png"},
+     "画像",
+     "画像 (%s)",
+     IsPngPicture,
+     nullptr,
+     nullptr,
+     kMaxPictureFileBytes,
+     ReadPictureMap},
+    {GradientFormat::Jpeg,
+     "JPEG picture",
+     {"jpg", "jpeg"},
+     "画像",
+     nullptr,
+     IsJpegPicture,
+     nullptr,
+     nullptr,
+     kMaxPictureFileBytes,
+     ReadPictureMap},
+    {GradientFormat::Bmp,
+     "BMP picture",
+     {"bmp"},
+     "画像",
+     nullptr,
+     IsBmpPicture,
+     nullptr,
+     nullptr,
+     kMaxPictureFileBytes,
+     ReadPictureMap},
+    {GradientFormat::Gif,
+     "GIF picture",
+     {"gif"},
+     "画像",
+     nullptr,
+     IsGifPicture,
+     nullptr,
+     nullptr,
+     kMaxPictureFileBytes,
+     ReadPictureMap},
+    {GradientFormat::Tga,
+     "TGA picture",
+     {"tga"},
+     "画像",
+     nullptr,
+     IsTgaPicture,
+     nullptr,
+     nullptr,
+     kMaxPictureFileBytes,
+     ReadPictureMap},
 }};
 
 namespace {
@@ -104,6 +175,11 @@ static_assert(RowsInEnumOrder(), "FormatRow finds a format's row at its enum val
 const GradientFormatRow* FormatRow(GradientFormat format) {
   const size_t index = static_cast<size_t>(format);
   return index < kGradientFormats.size() ? &kGradientFormats[index] : nullptr;
+}
+
+size_t FormatMaxBytes(GradientFormat format) {
+  const GradientFormatRow* row = FormatRow(format);
+  return row != nullptr ? row->maxBytes : kMaxInterchangeBytes;
 }
 
 const char* GradientFormatName(GradientFormat format) {

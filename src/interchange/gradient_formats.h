@@ -13,9 +13,28 @@
 #include "model/gradation.h"
 
 // The rows, in the table's order, which is the order detection tries them in.
-enum class GradientFormat { VelumbraRecord, Grd8, Ggr, Svg, Css, Unknown };
+enum class GradientFormat {
+  VelumbraRecord,
+  Grd8,
+  Ggr,
+  Svg,
+  Css,
+  Png,
+  Jpeg,
+  Bmp,
+  Gif,
+  Tga,
+  Unknown
+};
 
 constexpr size_t kGradientFormatCount = static_cast<size_t>(GradientFormat::Unknown);
+
+// A gradation a row makes whole from the bytes, without fitting: a picture's
+// gradient map.
+struct MapRead {
+  GradationData gradation;
+  std::string error;  // English, for the user; empty on success
+};
 
 struct GradientFormatRow {
   GradientFormat format;
@@ -29,7 +48,8 @@ struct GradientFormatRow {
   // Code page 932, for the editor: what the load-failure line calls it...
   const char* label;
   // ...and its entry in the file dialogs' lists, "%s" standing for its
-  // patterns; null for a format whose files another row's entry lists.
+  // patterns and those of the rows right after it without an entry; null for
+  // such a row, whose files the entry before it lists.
   const char* fileTypeLabel;
   // Whether the bytes are of this format; detection takes the first row that says so.
   bool (*detect)(std::string_view bytes);
@@ -39,12 +59,20 @@ struct GradientFormatRow {
   // The file's bytes, `name` going where the format keeps one; null for a
   // format that is only read.
   std::string (*write)(const GradationData& gradation, std::string_view name);
+  // The largest file read as this format.
+  size_t maxBytes = kMaxInterchangeBytes;
+  // For a format read whole rather than fitted (`read` null): the gradation
+  // made from its bytes.
+  MapRead (*readMap)(std::string_view bytes) = nullptr;
 };
 
 extern const std::array<GradientFormatRow, kGradientFormatCount> kGradientFormats;
 
 // The format's row; null for Unknown.
 const GradientFormatRow* FormatRow(GradientFormat format);
+
+// The row's maxBytes; kMaxInterchangeBytes for Unknown.
+size_t FormatMaxBytes(GradientFormat format);
 
 // The row's name, "unknown format" for Unknown.
 const char* GradientFormatName(GradientFormat format);

@@ -20,3 +20,10 @@ set(VELUMBRA_INTERCHANGE_SOURCES
   interchange/svg_format.cpp
   interchange/utf8_text.cpp
 )
+# Pictures and the gradient maps and strips made from them: in the core, but
+# apart from the list above, which the fuzz targets build without stb.
+set(VELUMBRA_PICTURE_SOURCES
+  interchange/gradient_strip.cpp
+  interchange/picture_file.cpp
+  interchange/tone_map.cpp
+)

@@ -47,6 +47,19 @@ FileReadStatus ReadWholeFile(const char* path, size_t maxBytes, std::string& byt
   return status;
 }
 
+bool ReadFileHead(const char* path, size_t count, std::string& bytes) {
+  bytes.clear();
+  if (path == nullptr) return false;
+  FILE* file = OpenForReading(path);
+  if (file == nullptr) return false;
+  std::string read(count, '\0');
+  read.resize(std::fread(read.data(), 1, count, file));
+  const bool ok = !std::ferror(file);
+  std::fclose(file);
+  if (ok) bytes.swap(read);
+  return ok;
+}
+
 bool WriteFileAtomically(const char* path, std::string_view bytes) {
   if (path == nullptr) return false;
   std::string temporary;

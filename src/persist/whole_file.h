@@ -11,6 +11,9 @@ enum class FileReadStatus { Read, Unreadable, TooLarge };
 // The file's bytes; TooLarge (and `bytes` left empty) past `maxBytes`.
 FileReadStatus ReadWholeFile(const char* path, size_t maxBytes, std::string& bytes);
 
+// Up to `count` of the file's first bytes; false when it cannot be read.
+bool ReadFileHead(const char* path, size_t count, std::string& bytes);
+
 // Writes a new file beside the target and then puts it in the target's place,
 // so a failed save (disk full, read-only target) leaves any existing file as
 // it was, and no temporary file behind.

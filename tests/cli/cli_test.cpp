@@ -10,6 +10,7 @@
 #include <stb/stb_image_write.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -66,6 +67,39 @@ GradationData TwoColors(uint32_t left, uint32_t right, float opacity) {
   return g;
 }
 
+// A PNG of 0xAARRGGBB words, row after row.
+void WritePng(const fs::path& path, int width, int height, const std::vector<uint32_t>& words) {
+  std::vector<stbi_uc> rgba;
+  for (uint32_t word : words) {
+    for (int shift : {16, 8, 0, 24}) rgba.push_back(static_cast<stbi_uc>(word >> shift));
+  }
+  std::vector<uint8_t> png;
+  ASSERT_NE(stbi_write_png_to_func(
+                [](void* context, void* data, int size) {
+                  auto* out = static_cast<std::vector<uint8_t>*>(context);
+                  out->insert(out->end(), static_cast<uint8_t*>(data),
+                              static_cast<uint8_t*>(data) + size);
+                },
+                &png, width, height, 4, rgba.data(), width * 4),
+            0);
+  ASSERT_TRUE(WriteFileBytes(path.string(), png));
+}
+
+// A picture whose colours do not follow its luminance alone: the map cannot
+// be exact, so its numbers mean something.
+std::vector<uint32_t> Landscape(int width, int height) {
+  std::vector<uint32_t> words;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const uint32_t r = static_cast<uint32_t>(255 * x / (width - 1));
+      const uint32_t g = static_cast<uint32_t>(255 * y / (height - 1));
+      const uint32_t b = static_cast<uint32_t>((x * 7 + y * 13) % 256);
+      words.push_back(0xFF000000u | r << 16 | g << 8 | b);
+    }
+  }
+  return words;
+}
+
 // Each test in a fresh folder holding the inputs below.
 class Cli : public ::testing::Test {
  protected:
@@ -78,6 +112,7 @@ class Cli : public ::testing::Test {
     WriteText(dir_ / "damaged.ggr", kDamagedGgr);
     WriteText(dir_ / "pack.svg", kSvgPack);
     WriteText(dir_ / "text.png", "not an image");
+    WritePng(dir_ / "scene.png", 24, 16, Landscape(24, 16));
     ASSERT_TRUE(SaveGradientFile(Path("opaque.grd").c_str(), TwoColors(0xFF0000, 0x0000FF, 100.0f),
                                  GradientFormat::VelumbraRecord, ""));
     ASSERT_TRUE(SaveGradientFile(Path("clear.grd").c_str(), TwoColors(0x00FF00, 0x00FF00, 0.0f),
@@ -180,6 +215,15 @@ TEST_F(Cli, StatusMessageAndNothingLeftBehind) {
        "preset:sepia: no built-in preset is named \"sepia\"; 'velumbra presets' lists them",
        nullptr},
       {{"convert", "preset:", "--all", "all", "--format", "ggr"}, 2, "named \"\"", nullptr},
+      {{"extract", "scene.png", "out.ggr"}, 0, "out.ggr: ", "out.ggr"},
+      {{"extract", "scene.png", "out.grd", "--max-stops", "2"}, 0, "2 colour stops", "out.grd"},
+      {{"extract", "scene.png", "out.css", "--row"}, 0, "from the middle row", "out.css"},
+      {{"extract", "scene.png", "out.grd", "--row", "--max-stops", "3"}, 2, "--row", nullptr},
+      {{"extract", "scene.png", "out.grd", "--max-stops", "65"}, 2, "--max-stops", nullptr},
+      {{"extract", "scene.png", "out.png"}, 2, "cannot tell the format", nullptr},
+      {{"extract", "text.png", "out.grd"}, 1, "text.png: not a PNG, JPEG, BMP", nullptr},
+      {{"extract", "missing.png", "out.grd"}, 1, "missing.png: the file cannot", nullptr},
+      {{"extract", "scene.png", "no/folder/out.svg"}, 1, "no/folder/out.svg: cannot", nullptr},
       {{"paint", "ember.ggr"}, 2, "unknown command 'paint'", nullptr},
       {{}, 2, "A subcommand is required", nullptr},
   };
@@ -513,6 +557,30 @@ TEST_F(Cli, MapMatchesColorReMapLuminanceBitForBit) {
     EXPECT_EQ(differing, 0u) << chunk;
     lua_close(L);
   }
+}
+
+// What extract prints is what recolouring the picture through the file it
+// wrote does: the map command's result is that far from the picture.
+TEST_F(Cli, ExtractReportsTheErrorOfItsOwnMap) {
+  const std::vector<uint32_t> scene = Landscape(24, 16);
+  const CliRun extracted = Run({"extract", "scene.png", "scene.grd"});
+  ASSERT_EQ(extracted.status, 0) << extracted.err;
+  const size_t at = extracted.out.find("RMS error ");
+  ASSERT_NE(at, std::string::npos) << extracted.out;
+  const double reported = std::atof(extracted.out.c_str() + at + 10);
+  ASSERT_EQ(Run({"map", "scene.grd", "scene.png", "mapped.png"}).status, 0);
+  const Png mapped = ReadPng(Path("mapped.png"));
+  ASSERT_EQ(mapped.words.size(), scene.size());
+  double squares = 0.0;
+  for (size_t i = 0; i < scene.size(); ++i) {
+    for (int shift : {16, 8, 0}) {
+      const double d =
+          double((mapped.words[i] >> shift) & 0xFF) - double((scene[i] >> shift) & 0xFF);
+      squares += d * d;
+    }
+  }
+  EXPECT_NEAR(std::sqrt(squares / (3.0 * scene.size())), reported, 0.002);
+  EXPECT_GT(reported, 1.0);  // the scene's colours are not a function of luminance
 }
 
 }  // namespace

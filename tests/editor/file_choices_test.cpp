@@ -25,6 +25,12 @@ TEST(FileChoices, LoadFailureNamesTheCauseOnASecondLine) {
       {ImportGradients(std::string(kMaxInterchangeBytes + 1, ' ')),
        u8"ファイルが大きすぎます (16 MiB まで)"},
       {ImportGradientFile("/no/such/folder/x.ggr"), u8"ファイルを開けないか、読み取れません"},
+      // Pictures: their own limit, and the decoder's refusal as the detail.
+      {ImportFailure(GradientFormat::Jpeg, ImportProblem::TooLarge, "x"),
+       u8"ファイルが大きすぎます (256 MiB まで)"},
+      {ImportGradients(std::string("\x89PNG\r\n\x1A\n", 8) + "cut"),
+       u8"画像の内容を読み取れません (PNG picture: not a PNG, JPEG, BMP, GIF or TGA picture, or "
+       "its header is damaged)"},
       {ImportFailure(GradientFormat::Unknown, ImportProblem::OutOfMemory, "x"),
        u8"メモリが足りません"},
       // The reader's detail may quote the file: only ASCII passes into code page 932.
@@ -98,12 +104,13 @@ TEST(FileChoices, FileFiltersAreDoublyTerminatedPairs) {
     ASSERT_GE(list.size(), 2u);
     EXPECT_EQ(list.substr(list.size() - 2), std::string(2, '\0'));
   }
-  EXPECT_EQ(
-      Pieces(LoadFileFilter()),
-      (std::vector<std::string>{"Velumbra file(*.grd)", "*.grd", u8"対応するすべてのファイル",
-                                "*.grd;*.ggr;*.svg;*.css;*.txt", u8"GIMP グラデーション (*.ggr)",
-                                "*.ggr", "SVG (*.svg)", "*.svg", "CSS (*.css;*.txt)", "*.css;*.txt",
-                                u8"すべてのファイル(*.*)", "*.*"}));
+  EXPECT_EQ(Pieces(LoadFileFilter()),
+            (std::vector<std::string>{
+                "Velumbra file(*.grd)", "*.grd", u8"対応するすべてのファイル",
+                "*.grd;*.ggr;*.svg;*.css;*.txt;*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.tga",
+                u8"GIMP グラデーション (*.ggr)", "*.ggr", "SVG (*.svg)", "*.svg",
+                "CSS (*.css;*.txt)", "*.css;*.txt", u8"画像 (*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.tga)",
+                "*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.tga", u8"すべてのファイル(*.*)", "*.*"}));
   EXPECT_EQ(Pieces(SaveFileFilter()),
             (std::vector<std::string>{
                 "Velumbra file(*.grd)", "*.grd", u8"GIMP グラデーション (*.ggr)", "*.ggr",

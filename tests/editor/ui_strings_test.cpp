@@ -30,6 +30,8 @@ TEST(UiStrings, Cp932BytesSpellTheJapaneseText) {
       {FormatRow(GradientFormat::Ggr)->label, u8"GIMP グラデーション"},
       {FormatRow(GradientFormat::Svg)->label, u8"SVG グラデーション"},
       {FormatRow(GradientFormat::Css)->label, u8"CSS グラデーション"},
+      {FormatRow(GradientFormat::Png)->label, u8"画像"},
+      {FormatRow(GradientFormat::Png)->fileTypeLabel, u8"画像 (%s)"},
       {ui_strings::kEverySupportedFile, u8"対応するすべてのファイル"},
       {ui_strings::kAllFiles, u8"すべてのファイル(%s)"},
       {ui_strings::kReplaceQuestion, u8" は既にあります。\r\n置き換えますか?"},

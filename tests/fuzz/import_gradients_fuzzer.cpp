@@ -1,10 +1,10 @@
 // Any bytes, any length, through the import the editor and the command line
 // use: the format it reports is the one the detection tells; a failure loads
-// nothing and says why, naming the format; a success holds the format
-// reader's gradients, each fitted onto the editor's stops, which lie in order
-// within 0..100 and follow the source within the fit tolerance. The first
-// gradient exported in every format imports back as that format, and a
-// fitted one within the fit tolerance of itself.
+// nothing and says why, naming the format; a success holds a picture's map,
+// or the format reader's gradients, each fitted onto the editor's stops,
+// which lie in order within 0..100 and follow the source within the fit
+// tolerance. The first gradient exported in every format imports back as
+// that format, and a fitted one within the fit tolerance of itself.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -85,6 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (format == GradientFormat::VelumbraRecord) {
     FUZZ_CHECK(result.gradients.size() == 1);
     CheckReadGradation(result.gradients[0].gradation);
+    CheckExports(result.gradients[0], false);
+    return 0;
+  }
+  // A picture's map, made whole rather than fitted, exports like a record.
+  if (FormatRow(format)->readMap != nullptr) {
+    FUZZ_CHECK(result.gradients.size() == 1);
     CheckExports(result.gradients[0], false);
     return 0;
   }

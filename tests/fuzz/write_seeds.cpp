@@ -2,7 +2,9 @@
 // tests' 8BGR writer: write_seeds <folder> fills <folder>/read_gradation_bytes,
 // <folder>/load_project_data, <folder>/read_grd8, <folder>/read_ggr,
 // <folder>/read_css and <folder>/read_svg, and puts every gradient file also
-// into <folder>/import_gradients.
+// into <folder>/import_gradients; tiny pictures go to <folder>/read_picture.
+#include <stb/stb_image_write.h>
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -144,6 +146,48 @@ std::vector<uint8_t> PlainPack() {
 }  // namespace
 }  // namespace grd8
 
+namespace {
+
+void Append(void* context, void* data, int size) {
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  static_cast<std::vector<uint8_t>*>(context)->insert(
+      static_cast<std::vector<uint8_t>*>(context)->end(), bytes, bytes + size);
+}
+
+// A 5 x 3 picture of every format stb writes, with partly clear pixels, and a
+// 1 x 1 GIF by hand; also into the import facade's folder.
+bool PutPictures(const std::string& root) {
+  constexpr int kWidth = 5;
+  constexpr int kHeight = 3;
+  std::vector<uint8_t> rgba;
+  for (int i = 0; i < kWidth * kHeight; ++i) {
+    rgba.insert(rgba.end(), {static_cast<uint8_t>(i * 17), static_cast<uint8_t>(255 - i * 9),
+                             static_cast<uint8_t>(i * i), static_cast<uint8_t>(i % 4 ? 255 : i)});
+  }
+  std::vector<uint8_t> png, bmp, tga, jpg;
+  const bool written =
+      stbi_write_png_to_func(Append, &png, kWidth, kHeight, 4, rgba.data(), kWidth * 4) != 0 &&
+      stbi_write_bmp_to_func(Append, &bmp, kWidth, kHeight, 4, rgba.data()) != 0 &&
+      stbi_write_tga_to_func(Append, &tga, kWidth, kHeight, 4, rgba.data()) != 0 &&
+      stbi_write_jpg_to_func(Append, &jpg, kWidth, kHeight, 4, rgba.data(), 90) != 0;
+  const std::vector<uint8_t> gif = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01,
+                                    0x00, 0x80, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
+                                    0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01,
+                                    0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+  if (!written) return false;
+  const std::pair<const char*, const std::vector<uint8_t>*> files[] = {{"tiny.png", &png},
+                                                                       {"tiny.bmp", &bmp},
+                                                                       {"tiny.tga", &tga},
+                                                                       {"tiny.jpg", &jpg},
+                                                                       {"tiny.gif", &gif}};
+  for (const auto& [name, bytes] : files) {
+    if (!PutFile(root, "read_picture", name, *bytes)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: write_seeds <folder>\n");
@@ -171,6 +215,7 @@ int main(int argc, char** argv) {
        Put(blocks + "count-3.bin", Block(bank, 3)) && Put(blocks + "count-60.bin", Block(bank, 60));
   ok = ok && PutFile(root, "read_grd8", "every-color.grd", grd8::EveryColorPack()) &&
        PutFile(root, "read_grd8", "plain.grd", grd8::PlainPack());
+  ok = ok && PutPictures(root);
 
   const std::vector<std::vector<LinearStop>> lists = StopLists();
   for (size_t i = 0; i < lists.size(); ++i) {

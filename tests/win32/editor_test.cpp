@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include <stb/stb_image_write.h>
 #include <lua.hpp>
 
 #include "dialog_driver.h"
@@ -757,6 +758,49 @@ void HoldKeys(bool control, bool shift) {
   keys[VK_CONTROL] = control ? 0x80 : 0;
   keys[VK_SHIFT] = shift ? 0x80 : 0;
   SetKeyboardState(keys);
+}
+
+// A picture dropped on the editor shows its luminance-mode map, as the
+// import makes it; one undo brings back what was there.
+TEST_F(Editor, ADroppedPictureShowsItsGradientMapAndUndoesInOneStep) {
+  host_.Update(4, 0);
+  Lua("Velumbra.SetGradationData(4, {{value = 0x102030, point = 40}}, {{value = 60, point = 40}})");
+  const std::vector<uint8_t> before = Bytes(4);
+  constexpr int kWidth = 32;
+  constexpr int kHeight = 8;
+  std::vector<uint8_t> rgba;
+  for (int i = 0; i < kWidth * kHeight; ++i) {
+    const int x = i % kWidth;
+    rgba.insert(rgba.end(), {static_cast<uint8_t>(x * 8), static_cast<uint8_t>(40 + x * 5),
+                             static_cast<uint8_t>(200 - x * 6), 255});
+  }
+  std::vector<uint8_t> png;
+  ASSERT_NE(stbi_write_png_to_func(
+                [](void* context, void* data, int size) {
+                  auto* out = static_cast<std::vector<uint8_t>*>(context);
+                  out->insert(out->end(), static_cast<uint8_t*>(data),
+                              static_cast<uint8_t*>(data) + size);
+                },
+                &png, kWidth, kHeight, 4, rgba.data(), kWidth * 4),
+            0);
+  const std::string path = TempFolder() + "scene.png";
+  WriteAll(path, png);
+  const ImportResult map = ImportGradients(std::string(png.begin(), png.end()));
+  ASSERT_TRUE(map.ok()) << map.error;
+  ASSERT_NE(Record(map.gradients[0].gradation), before);
+
+  host_.Pump();
+  ValidateRect(host_.window(), nullptr);
+  EXPECT_EQ(host_.Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path}))), 1);
+  EXPECT_EQ(Bytes(4), Record(map.gradients[0].gradation));
+  EXPECT_TRUE(CanvasInvalid());
+  host_.Pump();
+  EXPECT_EQ(host_.CanvasPixels(), Expected(4));
+
+  HoldKeys(true, false);
+  host_.Send(WM_KEYDOWN, 'Z', 1);
+  HoldKeys(false, false);
+  EXPECT_EQ(Bytes(4), before);
 }
 
 TEST_F(Editor, KeysUndoRedoDeleteAndNudgeTheClickedStop) {

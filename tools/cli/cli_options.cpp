@@ -135,6 +135,16 @@ void RequirePng(const std::string& path) {
   }
 }
 
+// The format OUT's extension names; `otherwise` ends the refusal.
+GradientFormat OutputFormat(const std::string& output, const char* otherwise) {
+  const std::optional<GradientFormat> format = ExportFormatForPath(output);
+  if (!format) {
+    throw CLI::ValidationError(output, std::string("cannot tell the format from the ") +
+                                           "extension; name it " + WrittenFormats() + otherwise);
+  }
+  return *format;
+}
+
 // Every check of the convert command that needs more than one option.
 void CheckConvert(ConvertOptions& convert, const std::string& formatText) {
   if (convert.output.empty() == convert.allFolder.empty()) {
@@ -157,13 +167,7 @@ void CheckConvert(ConvertOptions& convert, const std::string& formatText) {
   if (!convert.allFolder.empty()) {
     throw CLI::ValidationError("--all", "needs --format EXT for the files it writes");
   }
-  const std::optional<GradientFormat> format = ExportFormatForPath(convert.output);
-  if (!format) {
-    throw CLI::ValidationError(convert.output, std::string("cannot tell the format from the ") +
-                                                   "extension; name it " + WrittenFormats() +
-                                                   ", or give --format");
-  }
-  convert.format = *format;
+  convert.format = OutputFormat(convert.output, ", or give --format");
   convert.extension = LowerExtension(convert.output);
 }
 
@@ -241,15 +245,37 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                   "luminance offset in table entries, an integer (default 0)");
   AddExponentOption(map, options.map.exponent);
 
+  CLI::App* extract = app.add_subcommand(
+      "extract", "make a gradient from a picture: the map that recolours it most like itself");
+  extract
+      ->add_option("PICTURE", options.extract.input,
+                   "the picture to read (PNG, JPEG, BMP, GIF or TGA)")
+      ->required();
+  extract
+      ->add_option(
+          "OUT", options.extract.output,
+          std::string("the file to write; its extension gives the format:\n") + WrittenFormats())
+      ->required();
+  CLI::Option* row =
+      extract->add_flag("--row", options.extract.row,
+                        "take the colours and opacity of the middle row instead (a picture\n"
+                        "of a gradient)");
+  extract
+      ->add_option("--max-stops", options.extract.maxStops,
+                   "at most N colour stops, 2 to 64 (default 64: as many as the map needs)")
+      ->type_name("N")
+      ->check(CLI::Range(kToneMapMinStops, kToneMapMaxStops).description(""))
+      ->excludes(row);
+
   try {
     // CLI11 would only say that a command is required.
     bool known = argc < 2 || argv[1][0] == '-';
-    for (const CLI::App* command : {info, convert, render, map, presets}) {
+    for (const CLI::App* command : {info, convert, render, map, presets, extract}) {
       known = known || command->check_name(argv[1]);
     }
     if (!known) {
       throw CLI::ValidationError(std::string("unknown command '") + argv[1] +
-                                 "'; the commands are info, convert, render, map and presets");
+                                 "'; the commands are info, convert, render, map, presets and extract");
     }
     app.parse(argc, argv);
     if (*info) options.command = CliCommand::Info;
@@ -265,6 +291,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
     if (*map) {
       options.command = CliCommand::Map;
       RequirePng(options.map.output);
+    }
+    if (*extract) {
+      options.command = CliCommand::Extract;
+      options.extract.format = OutputFormat(options.extract.output, "");
     }
   } catch (const CLI::ParseError& error) {
     // --help and --version arrive as "errors" that succeed.

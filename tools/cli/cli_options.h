@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interchange/gradient_files.h"
+#include "interchange/tone_map.h"
 #include "model/evaluate.h"
 
 // Which gradient of a file a command takes: by 1-based index or by name;
@@ -49,7 +50,15 @@ struct MapOptions {
   float exponent = kEditorCurveExponent;
 };
 
-enum class CliCommand { Info, Convert, Render, Map, Presets };
+struct ExtractOptions {
+  std::string input;
+  std::string output;
+  GradientFormat format = GradientFormat::VelumbraRecord;  // by OUT's extension
+  bool row = false;  // the middle row's colours rather than the luminance map
+  int maxStops = kToneMapMaxStops;
+};
+
+enum class CliCommand { Info, Convert, Render, Map, Presets, Extract };
 
 struct CliOptions {
   CliCommand command = CliCommand::Info;
@@ -58,6 +67,7 @@ struct CliOptions {
   RenderOptions render;
   MapOptions map;
   bool presetsJson = false;
+  ExtractOptions extract;
 };
 
 struct ParsedCommandLine {

@@ -8,6 +8,7 @@ int RunInfo(const InfoOptions& options);
 int RunConvert(const ConvertOptions& options);
 int RunRender(const RenderOptions& options);
 int RunMap(const MapOptions& options);
+int RunExtract(const ExtractOptions& options);
 
 // The command the command line chose.
 int RunCommand(const CliOptions& options);

@@ -20,6 +20,8 @@ int RunCommand(const CliOptions& options) {
         return RunMap(options.map);
       case CliCommand::Presets:
         return RunPresets(options.presetsJson);
+      case CliCommand::Extract:
+        return RunExtract(options.extract);
     }
   } catch (const std::bad_alloc&) {
     ReportProblem("velumbra", kNotEnoughMemory);
