@@ -8,8 +8,8 @@
 #include "filter/control_ids.h"
 #include "filter/editor_state.h"
 #include "filter/gradation_clipboard.h"
-#include "filter/screen_eyedropper.h"
 #include "filter/preset_menu.h"
+#include "filter/screen_eyedropper.h"
 
 namespace {
 

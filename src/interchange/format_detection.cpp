@@ -85,8 +85,20 @@ bool IsCss(std::string_view bytes) {
 }
 
 GradientFormat DetectGradientFormat(std::string_view bytes) {
+  GradientFormat found = GradientFormat::Unknown;
   for (const GradientFormatRow& row : kGradientFormats) {
-    if (row.detect(bytes)) return row.format;
+    if (!row.detect(bytes)) continue;
+    if (found == GradientFormat::Unknown) {
+      found = row.format;
+      // A record written here is exactly its length; one with bytes over
+      // yields only to a picture's header (see the table).
+      const bool wholeRecord =
+          found == GradientFormat::VelumbraRecord &&
+          GradationRecordLength(reinterpret_cast<const uint8_t*>(bytes.data())) == bytes.size();
+      if (found != GradientFormat::VelumbraRecord || wholeRecord) return found;
+    } else if (row.readMap != nullptr) {
+      return row.format;
+    }
   }
-  return GradientFormat::Unknown;
+  return found;
 }

@@ -63,7 +63,10 @@ MapRead ReadPictureMap(std::string_view bytes) {
 // does), so every file that loaded as a record before still does. It cannot
 // take the others' files: their first bytes, read as counts, claim gigabytes
 // of stops. The pictures come last: TGA, which has no signature, must not
-// take what another row would.
+// take what another row would. Yet a big picture can pass for a record
+// (an uncompressed 640x480 TGA's header reads as 131072 colour stops and
+// fits), so a record with bytes over yields to a picture's header; every
+// record this editor writes is exactly its length.
 constexpr std::array<GradientFormatRow, kGradientFormatCount> kGradientFormats = {{
     {GradientFormat::VelumbraRecord,
      "Velumbra gradation",

@@ -17,6 +17,26 @@ std::string Counts(uint32_t colors, uint32_t alphas) {
   return out;
 }
 
+// An uncompressed 24-bit TGA header of the given size; its first eight
+// bytes read as 131072 colour stops and none of opacity.
+std::string TgaHeader(uint16_t width, uint16_t height) {
+  std::string header(18, '\0');
+  header[2] = 2;
+  header[12] = static_cast<char>(width & 0xFF);
+  header[13] = static_cast<char>(width >> 8);
+  header[14] = static_cast<char>(height & 0xFF);
+  header[15] = static_cast<char>(height >> 8);
+  header[16] = 24;
+  return header;
+}
+
+// A BMP of `size` bytes: "BM" and the size make the counts.
+std::string Bmp(uint32_t size) {
+  std::string bytes = "BM" + Counts(size, 0).substr(0, 4) + std::string(8, '\0') + '\x28';
+  bytes.resize(size, '\0');
+  return bytes;
+}
+
 // One colour stop and one opacity stop: 8 + 7 + 8 bytes.
 const std::string kRecord = Counts(1, 1) + std::string(7 + 8, '\x01');
 
@@ -36,6 +56,12 @@ TEST(FormatDetection, TellsFormatsApartByContent) {
        GradientFormat::VelumbraRecord},
       {"record without stops, then a signature", std::string(8, '\0') + "8BGR",
        GradientFormat::VelumbraRecord},
+      // A picture's header whose counts fit: a record only when exactly its length.
+      {"640x480 TGA", TgaHeader(640, 480) + std::string(640 * 480 * 3, '\x7F'),
+       GradientFormat::Tga},
+      {"record whose counts read as a TGA header",
+       TgaHeader(1, 1) + std::string(8 + 7 * 0x20000 - 18, '\x7F'), GradientFormat::VelumbraRecord},
+      {"BMP of 192 KiB", Bmp(192 << 10), GradientFormat::Bmp},
       {"8BGR alone", "8BGR", GradientFormat::Grd8},
       // Read as a record it would claim over a billion colour stops.
       {"8BGR with huge counts", "8BGR" + std::string(60, '\xFF'), GradientFormat::Grd8},

@@ -274,8 +274,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
       known = known || command->check_name(argv[1]);
     }
     if (!known) {
-      throw CLI::ValidationError(std::string("unknown command '") + argv[1] +
-                                 "'; the commands are info, convert, render, map, presets and extract");
+      throw CLI::ValidationError(
+          std::string("unknown command '") + argv[1] +
+          "'; the commands are info, convert, render, map, presets and extract");
     }
     app.parse(argc, argv);
     if (*info) options.command = CliCommand::Info;
