@@ -158,8 +158,10 @@ docs: bootstrap
 # by the host program under Xvfb in a Japanese locale, as make run takes its
 # screenshot: the window as it opens, the stop at 45 of
 # docs/editing-example.lua selected, and the same with the canvas menu opened
-# on the colour track.
+# on the colour track, then with its presets submenu open; and a gradient
+# map made from one photograph and applied to another, with its strip.
 EDITING_SETUP = --script docs/editing-example.lua --click 188,84
+PHOTOS = .deps/photos
 
 pictures: native win32
 	@preset=$$(scripts/windows-preset.sh "the pictures") || exit 1; \
@@ -167,4 +169,15 @@ pictures: native win32
 	host="env LANG=ja_JP.UTF-8 xvfb-run -a scripts/wine-run.sh build/$$preset/velumbra-host.exe"; \
 	$$host --screenshot "Z:$(CURDIR)/docs/screenshot.png" && \
 	$$host $(EDITING_SETUP) --screenshot "Z:$(CURDIR)/docs/editing.png" && \
-	$$host $(EDITING_SETUP) --context-menu 188,80 --screenshot "Z:$(CURDIR)/docs/menu.png"
+	$$host $(EDITING_SETUP) --context-menu 188,80 --screenshot "Z:$(CURDIR)/docs/menu.png" && \
+	$$host $(EDITING_SETUP) --context-menu 188,80 --open-submenu \
+	  --screenshot "Z:$(CURDIR)/docs/menu-presets.png"
+	scripts/bootstrap.sh --photos
+	cmake --build --preset native --target velumbra picture-row
+	mkdir -p build/pictures
+	build/native/velumbra extract $(PHOTOS)/coffee.png build/pictures/coffee.grd
+	build/native/velumbra map build/pictures/coffee.grd $(PHOTOS)/rocket.jpg build/pictures/rocket.png
+	build/native/picture-row docs/gradient-map.png 180 $(PHOTOS)/coffee.png $(PHOTOS)/rocket.jpg \
+	  build/pictures/rocket.png
+	build/native/velumbra render build/pictures/coffee.grd docs/gradient-map-strip.png \
+	  --width 270 --height 16

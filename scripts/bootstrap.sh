@@ -218,4 +218,12 @@ build_windows_pugixml() {
 build_windows_pugixml i686-w64-mingw32 "$deps/pugixml-win32"
 build_windows_pugixml x86_64-w64-mingw32 "$deps/pugixml-win64"
 
+# With --photos, two photographs for make pictures' gradient-map example, from
+# Debian's python3-skimage (both CC0): a reference and a picture to recolour.
+if [ "${1:-}" = --photos ]; then
+  unpack_from_package python3-skimage "$deps/photos" 7 \
+    ./usr/lib/python3/dist-packages/skimage/data/coffee.png \
+    ./usr/lib/python3/dist-packages/skimage/data/rocket.jpg
+fi
+
 echo "bootstrap: ready"

@@ -72,6 +72,7 @@ TEST(HostOptions, RejectsWhatItCannotUse) {
       {{"a.auf", "b.auf"}, "more than one plug-in path"},
       {{"--context-menu", "188,84"}, "--context-menu needs --screenshot FILE.png"},
       {{"--context-menu", "188", "--screenshot", "m.png"}, "--context-menu needs X,Y"},
+      {{"--open-submenu", "--screenshot", "m.png"}, "--open-submenu needs --context-menu X,Y"},
   };
   for (const Case& c : cases) {
     const std::string error = ParseHostOptions(c.arguments).error;
@@ -83,7 +84,7 @@ TEST(HostOptions, RejectsWhatItCannotUse) {
 TEST(HostOptions, UsageNamesEveryOption) {
   const std::string usage = HostUsage();
   for (const char* option : {"--id", "--project-load", "--project-save", "--script", "--screenshot",
-                             "--context-menu", "--batch", "--help"}) {
+                             "--context-menu", "--open-submenu", "--batch", "--help"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -113,7 +113,8 @@ void HostSession::SaveScreenshot() {
   const CapturedImage image =
       options_.contextMenu
           ? CaptureWithContextMenu(window_.mainWindow(), window_.filterWindow(),
-                                   options_.contextMenu->first, options_.contextMenu->second, error)
+                                   options_.contextMenu->first, options_.contextMenu->second,
+                                   options_.openSubmenu, error)
           : CaptureClientArea(window_.mainWindow());
   if (image.pixels.empty()) {
     report_.Error(error);

@@ -141,6 +141,8 @@ void DeclareOptions(CLI::App& app, HostOptions& options) {
         ->option_text(option.value)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   }
+  app.add_flag("--open-submenu", options.openSubmenu,
+               "with --context-menu, the menu's submenu opened too");
   app.add_flag("--batch", options.batch, "run the steps above and exit; errors go to stderr");
   app.add_flag("-h,--help", options.help, "show this text");
 }
@@ -195,6 +197,10 @@ ParsedHostOptions ParseHostOptions(const std::vector<std::string>& arguments) {
         return parsed;
       }
     }
+  }
+  if (options.openSubmenu && !options.contextMenu) {
+    parsed.error = "--open-submenu needs --context-menu X,Y";
+    return parsed;
   }
   if (options.contextMenu && options.screenshot.empty()) {
     parsed.error = "--context-menu needs --screenshot FILE.png";

@@ -18,7 +18,8 @@ struct HostOptions {
   // Where the screenshot shows the canvas's context menu opened, in the filter
   // window's client coordinates; needs a screenshot.
   std::optional<std::pair<int, int>> contextMenu;
-  bool batch = false;  // run the steps and exit instead of waiting for the user
+  bool openSubmenu = false;  // with contextMenu: its submenu opened too
+  bool batch = false;        // run the steps and exit instead of waiting for the user
   bool help = false;
 };
 
