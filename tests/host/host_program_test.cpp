@@ -213,12 +213,18 @@ TEST(HostProgram, ProjectFilesCarryTheBankAcrossRuns) {
 }
 
 // The canvas menu, opened inside the host's call and captured from the menu's
-// own modal loop, lies over the window from the right-clicked point on.
+// own modal loop, lies over the window from the right-clicked point on. It
+// is taller than the rest of the window, so the picture grows downwards.
 TEST(HostProgram, ContextMenuShowsOverTheWindow) {
   const Image plain = Screenshot("plain.png", "");
-  const Image menu = Screenshot("menu.png", "--context-menu 150,80");
+  const std::string png = Folder() + "menu.png";
+  std::remove(png.c_str());
+  const HostRun run = RunHost("--context-menu 150,80 --screenshot \"" + png + "\"");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  const Image menu = ReadPng(png);
   ASSERT_FALSE(plain.pixels.empty());
-  ASSERT_FALSE(menu.pixels.empty());
+  ASSERT_EQ(menu.width, kWidth);
+  ASSERT_GT(menu.height, kHeight);
   int outside = 0, inside = 0;
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
