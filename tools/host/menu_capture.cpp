@@ -41,7 +41,7 @@ std::vector<HWND> OpenPopupMenus() {
 }
 
 // Opens the menu's first submenu with the keys a user would press: down to
-// its item (separators and disabled items are skipped), then right. The
+// its item (the keys skip separators, not grey items), then right. The
 // menu's own loop reads them from this thread's queue.
 void AskForSubmenu(HWND popup) {
   const auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
@@ -49,7 +49,7 @@ void AskForSubmenu(HWND popup) {
   int downs = 0;
   for (int i = 0; i < count; ++i) {
     const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-    if ((state & (MF_SEPARATOR | MF_DISABLED | MF_GRAYED)) == 0) ++downs;
+    if ((state & MF_SEPARATOR) == 0) ++downs;
     if (GetSubMenu(menu, i) != nullptr) break;
   }
   for (int i = 0; i < downs; ++i) PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
