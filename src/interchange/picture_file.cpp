@@ -51,8 +51,48 @@ std::string DecodeFailure(const char* reason) {
          ")";
 }
 
+// Debian's stb_image builds a JPEG's Huffman table without checking that its
+// 16 code counts add up to at most 256, and writes past the table when they
+// do not. Every marker segment stb could reach is walked here first, entropy-
+// coded data byte by byte as stb reads it, and a table like that is refused.
+bool HuffmanTablesFit(std::string_view bytes) {
+  const auto at = [&](size_t i) -> uint8_t {
+    return i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : 0;
+  };
+  constexpr uint8_t kDefineHuffmanTables = 0xC4;
+  size_t i = 2;  // after the start-of-image marker
+  while (i + 1 < bytes.size()) {
+    const uint8_t marker = at(i + 1);
+    if (at(i) != 0xFF || marker == 0xFF) {
+      ++i;  // entropy-coded data or fill
+    } else if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD9)) {
+      i += 2;  // a stuffed byte, or a marker without a length
+    } else {
+      const size_t length = size_t{at(i + 2)} << 8 | at(i + 3);
+      if (marker == kDefineHuffmanTables) {
+        // As stb reads it: tables while the length lasts, each a class and
+        // number byte, 16 counts and then as many symbols.
+        size_t table = i + 4;
+        for (int64_t left = int64_t(length) - 2; left > 0;) {
+          size_t codes = 0;
+          for (size_t k = 1; k <= 16; ++k) codes += at(table + k);
+          if (codes > 256) return false;
+          table += 17 + codes;
+          left -= static_cast<int64_t>(17 + codes);
+        }
+      }
+      i += 2 + length;
+    }
+  }
+  return true;
+}
+
 PictureResult DecodeOrThrow(std::string_view bytes) {
   if (bytes.size() > kMaxPictureFileBytes) return PictureFailure(FileTooLarge());
+  // stb takes whatever starts with the start-of-image marker for a JPEG.
+  if (bytes.substr(0, 2) == "\xFF\xD8" && !HuffmanTablesFit(bytes)) {
+    return PictureFailure(DecodeFailure("a Huffman table holds more than 256 codes"));
+  }
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
   const int size = static_cast<int>(bytes.size());
   int width = 0;

@@ -158,6 +158,11 @@ TEST(PictureFile, RefusesDamagedAndOversizedPictures) {
       {"truncated PNG", truncated, cannotDecode},
       {"PNG with a damaged stream", badStream, cannotDecode},
       {"GIF without its frames", Gif().substr(0, 19), cannotDecode},
+      // 17 codes of each length: stb would write past its table of 257.
+      {"JPEG with a Huffman table of 272 codes",
+       std::string("\xFF\xD8\xFF\xC4\x01\x21\x00", 7) + std::string(16, '\x11') +
+           std::string(272, '\0'),
+       cannotDecode + " a feature that is not read (a Huffman table holds more than 256 codes)"},
   };
   for (const Row& row : rows) {
     const PictureResult result = DecodePicture(row.bytes);
