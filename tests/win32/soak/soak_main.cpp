@@ -851,7 +851,15 @@ class Soak {
     host_.Send(WM_LBUTTONUP, 0, 0);        // nor a drag
     const std::vector<uint8_t> saved = SaveProject();
     LoadProject(saved);
-    if (SaveProject() != saved) return "the project saved after loading its own bytes differs";
+    const std::vector<uint8_t> again = SaveProject();
+    if (again != saved) {
+      const size_t at = static_cast<size_t>(
+          std::mismatch(saved.begin(), saved.end(), again.begin(), again.end()).first -
+          saved.begin());
+      return "the project saved after loading its own " + std::to_string(saved.size()) +
+             " bytes differs from byte " + std::to_string(at) + " (" +
+             std::to_string(again.size()) + " bytes)";
+    }
     const int id = ShownId();
     if (id == 0) return "";
     const std::string before = Describe(id);
