@@ -5,6 +5,7 @@
 // seed and count replay it.
 #include <windows.h>
 
+#include <commdlg.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -14,6 +15,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <set>
@@ -62,6 +65,32 @@ std::set<DWORD> ProcessThreads() {
   }
   CloseHandle(snapshot);
   return ids;
+}
+
+// " starting in MODULE" for a thread, as far as the system tells.
+std::string StartOf(DWORD id) {
+  using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationThread")));
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, id);
+  void* start = nullptr;
+  constexpr int kThreadStartAddress = 9;
+  if (thread == nullptr || query == nullptr ||
+      query(thread, kThreadStartAddress, &start, sizeof start, nullptr) != 0) {
+    if (thread != nullptr) CloseHandle(thread);
+    return "";
+  }
+  CloseHandle(thread);
+  HMODULE module = nullptr;
+  char name[MAX_PATH] = "an unloaded module";
+  if (GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          static_cast<LPCSTR>(start), &module)) {
+    GetModuleFileNameA(module, name, sizeof name);
+  }
+  char text[MAX_PATH + 64];
+  std::snprintf(text, sizeof text, " (starting at %p in %s)", start, name);
+  return text;
 }
 
 // Every file under the corpus's seeds/ and regressions/, two folders down.
@@ -141,6 +170,74 @@ DialogDriver::Action NameFile(int type, const std::string& path) {
   };
 }
 
+// The system's file dialogs start threads of their own (Wine's RPC among
+// them) that stay for the process's life: started here, before the library
+// loads, they are not counted as the library's.
+void WarmUpFileDialogs() {
+  for (bool open : {true, false}) {
+    char name[MAX_PATH] = "";
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.lpstrFile = name;
+    dialog.nMaxFile = MAX_PATH;
+    DialogDriver driver({Answer(false, 0)});
+    if (open) {
+      GetOpenFileNameA(&dialog);
+    } else {
+      GetSaveFileNameA(&dialog);
+    }
+    driver.Finish();
+  }
+}
+
+// Runs `call`, which may open a popup menu on this thread (a right click
+// does); a helper walks down `downs` items and presses Enter, or presses Esc,
+// and backs out of any submenu the Enter opened. Every wait is bounded.
+void WithMenuKeys(int downs, bool pick, const std::function<void()>& call) {
+  struct Keys {
+    DWORD thread;
+    int downs;
+    bool pick;
+    HANDLE done;
+    static BOOL CALLBACK Find(HWND window, LPARAM found) {
+      if (DialogDriver::ClassOf(window) == "#32768" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      }
+      return TRUE;
+    }
+    HWND Popup() const {
+      HWND popup = nullptr;
+      EnumThreadWindows(thread, Find, reinterpret_cast<LPARAM>(&popup));
+      return popup;
+    }
+    static DWORD WINAPI Run(void* self) {
+      const Keys& keys = *static_cast<Keys*>(self);
+      HWND popup = nullptr;
+      while ((popup = keys.Popup()) == nullptr) {
+        if (WaitForSingleObject(keys.done, 10) == WAIT_OBJECT_0) return 0;
+      }
+      for (int i = 0; i < keys.downs && keys.pick; ++i) {
+        PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+      }
+      PostMessageA(popup, WM_KEYDOWN, keys.pick ? VK_RETURN : VK_ESCAPE, 0);
+      for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(20)) {
+        HWND open = keys.Popup();
+        if (open == nullptr) return 0;
+        if (GetTickCount() - start > 300) PostMessageA(open, WM_KEYDOWN, VK_ESCAPE, 0);
+      }
+      EndMenu();
+      return 0;
+    }
+  } keys{GetCurrentThreadId(), downs, pick, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  HANDLE helper = CreateThread(nullptr, 0, Keys::Run, &keys, 0, nullptr);
+  call();
+  SetEvent(keys.done);
+  WaitForSingleObject(helper, 15000);
+  CloseHandle(helper);
+  CloseHandle(keys.done);
+}
+
 class Soak;
 Soak* g_soak = nullptr;
 
@@ -150,6 +247,7 @@ class Soak {
 
   // Loads the library, opens the window as the host does and counts its GDI objects.
   std::string Start() {
+    WarmUpFileDialogs();
     threadsBefore_ = ProcessThreads();
     if (!host_.Load(VELUMBRA_LIBRARY_PATH)) return "cannot load " VELUMBRA_LIBRARY_PATH;
     probe_ = reinterpret_cast<BankProbeFunction>(
@@ -199,10 +297,16 @@ class Soak {
       problem = std::to_string(gdi_count::Live().size()) + " GDI objects left after the exit";
     }
     FreeLibrary(host_.library());
-    Sleep(200);
-    for (DWORD id : ProcessThreads()) {
-      if (threadsBefore_.count(id) == 0) problem += " thread " + std::to_string(id) + " left;";
+    // A closed thread pool's threads end on their own: give them a moment.
+    std::vector<DWORD> left;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(50)) {
+      left.clear();
+      for (DWORD id : ProcessThreads()) {
+        if (threadsBefore_.count(id) == 0) left.push_back(id);
+      }
+      if (left.empty()) break;
     }
+    for (DWORD id : left) problem += " thread " + std::to_string(id) + StartOf(id) + " left;";
     return problem;
   }
 
@@ -216,10 +320,15 @@ class Soak {
 
   void Summary() const {
     std::printf(
-        "soak passed: seed %u, %d events in %.1f s (%.1f events/s); highest GDI count %zu "
-        "(bound %zu); counted through %zu patched imports; %d inputs not seen back\n",
+        "soak passed: seed %u, %d events in %.1f s (%.1f events/s); GDI objects of the library "
+        "after an event at most %zu (bound %zu), within one at most %zu, counted through %zu "
+        "patched imports; %d inputs not seen back\n",
         options_.seed, options_.events, seconds_, options_.events / std::max(seconds_, 1e-3),
-        gdi_count::Peak(), kGdiBound, patched_.size(), lostInputs_);
+        highestChecked_, kGdiBound, gdi_count::Peak(), patched_.size(), lostInputs_);
+    for (const auto& [name, timing] : timings_) {
+      std::printf("  %-20s %6d events, %6.1f ms each\n", name.c_str(), timing.count,
+                  static_cast<double>(timing.ms) / timing.count);
+    }
   }
 
   // For the watchdog: milliseconds the current event has run, 0 between events.
@@ -468,42 +577,10 @@ class Soak {
     const bool pick = Chance(70);
     Note("context menu at " + std::to_string(x) + "," + std::to_string(y) + ", " +
          (pick ? std::to_string(downs) + " down, Enter" : std::string("Esc")));
-    struct Keys {
-      DWORD thread;
-      int downs;
-      bool pick;
-      static BOOL CALLBACK Find(HWND window, LPARAM found) {
-        if (DialogDriver::ClassOf(window) == "#32768" && IsWindowVisible(window)) {
-          *reinterpret_cast<HWND*>(found) = window;
-          return FALSE;
-        }
-        return TRUE;
-      }
-      static DWORD WINAPI Run(void* self) {
-        const Keys& keys = *static_cast<Keys*>(self);
-        HWND popup = nullptr;
-        for (DWORD start = GetTickCount(); popup == nullptr && GetTickCount() - start < 5000;) {
-          EnumThreadWindows(keys.thread, Find, reinterpret_cast<LPARAM>(&popup));
-          if (popup == nullptr) Sleep(10);
-        }
-        if (popup == nullptr) return 0;
-        for (int i = 0; i < keys.downs && keys.pick; ++i)
-          PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageA(popup, WM_KEYDOWN, keys.pick ? VK_RETURN : VK_ESCAPE, 0);
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
-          HWND open = nullptr;
-          EnumThreadWindows(keys.thread, Find, reinterpret_cast<LPARAM>(&open));
-          if (open == nullptr) return 0;
-        }
-        EndMenu();
-        return 0;
-      }
-    } keys{GetCurrentThreadId(), downs, pick};
-    HANDLE helper = CreateThread(nullptr, 0, Keys::Run, &keys, 0, nullptr);
     const POINT at = Screen(x, y);
-    host_.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host_.window()), MAKELPARAM(at.x, at.y));
-    WaitForSingleObject(helper, 15000);
-    CloseHandle(helper);
+    WithMenuKeys(downs, pick, [&] {
+      host_.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host_.window()), MAKELPARAM(at.x, at.y));
+    });
   }
 
   void ChangeId() {
@@ -775,7 +852,10 @@ class Soak {
     } else if (end == 1) {
       host_.Send(WM_KEYDOWN, VK_ESCAPE, 1);
     } else {
-      Mouse(client.x, client.y, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+      // Without a pick under way (nothing selected) the click opens the menu.
+      WithMenuKeys(0, false, [&] {
+        Mouse(client.x, client.y, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+      });
     }
     for (DWORD start = GetTickCount(); GetCapture() != nullptr && GetTickCount() - start < 1000;) {
       Pump(0, 0);
@@ -805,6 +885,7 @@ class Soak {
     BankProbe probe;
     probe_(&probe);
     if (probe.problem[0] != '\0') return probe.problem;
+    highestChecked_ = std::max(highestChecked_, gdi_count::Live().size());
     if (gdi_count::Live().size() > kGdiBound) {
       return "the library holds " + std::to_string(gdi_count::Live().size()) + " GDI objects";
     }
@@ -896,26 +977,33 @@ class Soak {
   volatile DWORD eventStart_ = 0;
   double seconds_ = 0;
   int lostInputs_ = 0;
+  size_t highestChecked_ = 0;
+  struct Timing {
+    int count = 0;
+    DWORD ms = 0;
+  };
+  std::map<std::string, Timing> timings_;  // by event kind
 };
 
-// The kinds of event and how often each comes, in parts of their sum.
+// The kinds of event and how often each comes, in thousandths. The dialogs
+// take seconds each under Wine, so they come seldom.
 const Soak::EventKind Soak::kEvents[] = {
-    {"click on the canvas", 14, &Soak::ClickCanvas},
-    {"drag on the canvas", 12, &Soak::DragCanvas},
-    {"host mouse message", 5, &Soak::MessageMouse},
-    {"typing in the panel", 12, &Soak::TypeInPanel},
-    {"key", 14, &Soak::Key},
-    {"menu command", 8, &Soak::MenuCommand},
-    {"real context menu", 2, &Soak::RealMenu},
-    {"ID track change", 5, &Soak::ChangeId},
-    {"message 1125", 1, &Soak::HostReset},
-    {"script call", 10, &Soak::Script},
-    {"drop", 4, &Soak::Drop},
-    {"foreign paste", 3, &Soak::PasteForeign},
-    {"project save/load", 4, &Soak::Project},
-    {"load/save button", 2, &Soak::FileButton},
-    {"colour dialog", 2, &Soak::ColourDialog},
-    {"eyedropper", 2, &Soak::Eyedropper},
+    {"click on the canvas", 140, &Soak::ClickCanvas},
+    {"drag on the canvas", 120, &Soak::DragCanvas},
+    {"host mouse message", 50, &Soak::MessageMouse},
+    {"typing in the panel", 140, &Soak::TypeInPanel},
+    {"key", 140, &Soak::Key},
+    {"menu command", 80, &Soak::MenuCommand},
+    {"real context menu", 8, &Soak::RealMenu},
+    {"ID track change", 50, &Soak::ChangeId},
+    {"message 1125", 10, &Soak::HostReset},
+    {"script call", 120, &Soak::Script},
+    {"drop", 40, &Soak::Drop},
+    {"foreign paste", 30, &Soak::PasteForeign},
+    {"project save/load", 40, &Soak::Project},
+    {"load/save button", 6, &Soak::FileButton},
+    {"colour dialog", 6, &Soak::ColourDialog},
+    {"eyedropper", 20, &Soak::Eyedropper},
 };
 
 // One event of a kind drawn by weight.
@@ -925,7 +1013,11 @@ void Soak::RunOneEvent() {
   int chosen = Pick(total);
   for (const EventKind& kind : kEvents) {
     if ((chosen -= kind.weight) < 0) {
+      const DWORD start = GetTickCount();
       (this->*kind.run)();
+      Timing& timing = timings_[kind.name];
+      ++timing.count;
+      timing.ms += GetTickCount() - start;
       break;
     }
   }
