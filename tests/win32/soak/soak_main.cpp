@@ -41,6 +41,7 @@
 namespace {
 
 constexpr int kCheckEvery = 500;
+constexpr int kProgressEvery = 5000;
 constexpr size_t kLogLines = 20;
 // The library's GDI objects and window DCs at any moment: the canvas's
 // bitmap, the panel's font and its boxes' brushes, and what a paint holds
@@ -280,6 +281,12 @@ class Soak {
       std::string problem = Check();
       if (problem.empty() && (index_ + 1) % kCheckEvery == 0) problem = RoundTrips();
       if (!problem.empty()) return problem;
+      if ((index_ + 1) % kProgressEvery == 0) {
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%d events, %.1f a second\n", index_ + 1, (index_ + 1) / seconds);
+        std::fflush(stdout);
+      }
     }
     eventStart_ = 0;
     seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -1043,6 +1050,15 @@ DWORD WINAPI Watchdog(void*) {
 
 }  // namespace
 
+int Usage() {
+  const Options defaults;
+  std::fprintf(stderr,
+               "usage: soak_tests [--seed N] [--events N] [--corpus FOLDER]\n"
+               "defaults: --seed %u --events %d --corpus %s\n",
+               defaults.seed, defaults.events, defaults.corpus.c_str());
+  return 2;
+}
+
 int main(int argc, char** argv) {
   Options options;
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -1054,14 +1070,10 @@ int main(int argc, char** argv) {
     } else if (name == "--corpus") {
       options.corpus = argv[i + 1];
     } else {
-      std::fprintf(stderr, "usage: soak_tests [--seed N] [--events N] [--corpus FOLDER]\n");
-      return 2;
+      return Usage();
     }
   }
-  if (argc % 2 == 0) {
-    std::fprintf(stderr, "usage: soak_tests [--seed N] [--events N] [--corpus FOLDER]\n");
-    return 2;
-  }
+  if (argc % 2 == 0) return Usage();
   SetUnhandledExceptionFilter(OnCrash);
   Soak soak(options);
   g_soak = &soak;
