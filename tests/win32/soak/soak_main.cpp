@@ -255,6 +255,10 @@ class Soak {
         reinterpret_cast<void (*)()>(GetProcAddress(host_.library(), kBankProbeName)));
     if (probe_ == nullptr) return "the library has no probe";
     patched_ = gdi_count::Install(host_.library());
+    // Without its deleter and a creator patched the count could not change.
+    if (std::count(patched_.begin(), patched_.end(), "DeleteObject") == 0 || patched_.size() < 2) {
+      return "the library imports no GDI functions this test counts";
+    }
     script_ = std::make_unique<ScriptFace>();
     if (!script_->Open(host_.library())) return "the script face does not open";
     if (host_.CreateWindowAndInit() != 1) return "InitFilter failed";
@@ -388,6 +392,13 @@ class Soak {
     return at;
   }
 
+  // Whether input at the screen point reaches this thread: over one of its
+  // windows, or while one of them has the mouse. Elsewhere it is only pumped briefly.
+  bool Ours(POINT at) const {
+    return GetCapture() != nullptr ||
+           GetWindowThreadProcessId(WindowFromPoint(at), nullptr) == GetCurrentThreadId();
+  }
+
   // Real input: the cursor to client (x, y), then each button event, each
   // seen back in this thread's queue (or counted as lost).
   void Mouse(int x, int y, std::initializer_list<DWORD> buttons) {
@@ -403,7 +414,7 @@ class Soak {
                                      (GetSystemMetrics(SM_CYSCREEN) - 1));
       move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
       SendInput(1, &move, sizeof move);
-      if (!Pump(WM_MOUSEMOVE, 300)) ++lostInputs_;
+      if (!Pump(WM_MOUSEMOVE, Ours(to) ? 300 : 30)) ++lostInputs_;
     }
     for (DWORD flag : buttons) {
       INPUT press = {};
@@ -414,7 +425,7 @@ class Soak {
                         : flag == MOUSEEVENTF_LEFTUP    ? WM_LBUTTONUP
                         : flag == MOUSEEVENTF_RIGHTDOWN ? WM_RBUTTONDOWN
                                                         : WM_RBUTTONUP;
-      if (!Pump(seen, 300)) ++lostInputs_;
+      if (!Pump(seen, Ours(to) ? 300 : 30)) ++lostInputs_;
     }
   }
 
