@@ -323,7 +323,8 @@ class Soak {
 
   void Report(const std::string& problem) const {
     std::printf("soak FAILED: %s\nseed %u, event %d of %d (replay: --seed %u --events %d)\n",
-                problem.c_str(), options_.seed, index_, options_.events, options_.seed, index_ + 1);
+                problem.c_str(), options_.seed, index_, options_.events, options_.seed,
+                std::min(index_ + 1, options_.events));
     std::printf("the last events:\n");
     for (const std::string& line : log_) std::printf("  %s\n", line.c_str());
     std::fflush(stdout);
@@ -1043,9 +1044,19 @@ void Soak::RunOneEvent() {
 }
 
 LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
-  char what[96];
-  std::snprintf(what, sizeof what, "crash: exception %08lX at %p",
-                info->ExceptionRecord->ExceptionCode, info->ExceptionRecord->ExceptionAddress);
+  void* at = info->ExceptionRecord->ExceptionAddress;
+  HMODULE module = nullptr;
+  char name[MAX_PATH] = "no module";
+  if (GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          static_cast<LPCSTR>(at), &module)) {
+    GetModuleFileNameA(module, name, sizeof name);
+  }
+  char what[MAX_PATH + 128];
+  std::snprintf(
+      what, sizeof what, "crash: exception %08lX at %p, %s+0x%llx",
+      info->ExceptionRecord->ExceptionCode, at, name,
+      static_cast<unsigned long long>(static_cast<char*>(at) - reinterpret_cast<char*>(module)));
   if (g_soak != nullptr) g_soak->Report(what);
   ExitProcess(3);
 }
