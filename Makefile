@@ -1,5 +1,8 @@
 # make test   installs what is missing, builds, runs every test.
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 300) seconds.
+# make soak   the editor's soak test under Wine: SOAK_EVENTS events from seed
+#             SOAK_SEED (each the program's default if unset); a failure says
+#             how to replay it.
 # make bench  the script face's speed, natively and on the Windows build, and
 #             making a gradient map from a 4K picture, natively.
 # make presets  regenerates presets/ and docs/presets.png.
@@ -12,7 +15,7 @@
 # machine can run 32-bit programs under Wine, else the 64-bit test build
 # (scripts/windows-preset.sh says which, once per run, and why).
 # WINDOWS_PRESET=win32 or WINDOWS_PRESET=win64 forces either.
-.PHONY: test bootstrap build native win32 win32-shipped win64 tsan-build fuzz-build fuzz format clean bench run \
+.PHONY: test bootstrap build native win32 win32-shipped win64 tsan-build fuzz-build fuzz soak format clean bench run \
   presets dist dist-check pictures
 
 FUZZ_SECONDS ?= 300
@@ -96,6 +99,16 @@ presets: bootstrap
 	tools/presets/make_presets.py --velumbra build/native/velumbra
 	tools/presets/contact_sheet.py --velumbra build/native/velumbra \
 	  --sample-photo build/native/sample-photo
+
+# make soak: the editor's soak test on the Windows build the tests use.
+SOAK_SEED ?=
+SOAK_EVENTS ?=
+soak: bootstrap
+	@preset=$$(scripts/windows-preset.sh "the soak test") || exit 1; \
+	cmake --preset $$preset -DVELUMBRA_BENCHMARKS=OFF >/dev/null && \
+	cmake --build --preset $$preset -j2 --target soak_tests && \
+	LANG=ja_JP.UTF-8 xvfb-run -a scripts/wine-run.sh build/$$preset/tests/soak_tests.exe \
+	  $(if $(SOAK_SEED),--seed $(SOAK_SEED)) $(if $(SOAK_EVENTS),--events $(SOAK_EVENTS))
 
 # make bench  the script face's speed, natively and on the Windows build
 # under Wine (the 32-bit one where it can run, as for the tests), and the

@@ -10,5 +10,6 @@
 void ReverseGradation(GradationData& gradation);
 
 // The stops of one track, in their order, spaced evenly from the track's first
-// position to its last. Fewer than three stops stay where they are.
+// position to its last, NaN stops left out. Fewer than three stops, or an
+// infinite end, leave them where they are.
 void DistributeStops(GradationData& gradation, StopTrack track);

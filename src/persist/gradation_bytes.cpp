@@ -72,7 +72,11 @@ uint32_t WriteGradationBytes(const GradationData& gradation, uint8_t* out) {
   return length;
 }
 
-size_t ReadGradationBytes(GradationData& gradation, const uint8_t* in, size_t available) {
+size_t ReadGradationBytes(GradationData& gradation, const uint8_t* in, size_t available,
+                          RecordPositions positions) {
+  const auto position = [positions](float stored) {
+    return positions == RecordPositions::Clamped ? ClampPosition(stored) : stored;
+  };
   if (in == nullptr || available < kRecordHeaderSize) return 0;
   // Checked before anything is allocated, so absurd counts cost nothing.
   const uint64_t length = GradationRecordLength(in);
@@ -86,11 +90,10 @@ size_t ReadGradationBytes(GradationData& gradation, const uint8_t* in, size_t av
   read.alphaStops.reserve(alphaCount);
   const uint8_t* at = in + kRecordHeaderSize;
   for (uint32_t i = 0; i < colorCount; ++i, at += kColorStopRecordSize) {
-    read.colorStops.push_back(
-        ColorStop{0, ClampPosition(LoadF32(at + 3)), true, at[0], at[1], at[2]});
+    read.colorStops.push_back(ColorStop{0, position(LoadF32(at + 3)), true, at[0], at[1], at[2]});
   }
   for (uint32_t i = 0; i < alphaCount; ++i, at += kAlphaStopRecordSize) {
-    read.alphaStops.push_back(AlphaStop{0, ClampPosition(LoadF32(at + 4)), true, LoadF32(at)});
+    read.alphaStops.push_back(AlphaStop{0, position(LoadF32(at + 4)), true, LoadF32(at)});
   }
   // Every stop enters with serial 0: ties keep their record order (stable sort).
   SortStops(read.colorStops);

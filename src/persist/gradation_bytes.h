@@ -24,8 +24,15 @@ uint64_t GradationRecordLength(const uint8_t* header);
 // there. Callers measure first and provide that many bytes.
 uint32_t WriteGradationBytes(const GradationData& gradation, uint8_t* out);
 
+// What a reader does with positions outside 0..100. Files, presets and the
+// clipboard come from elsewhere and are held to the bar; the project block is
+// the bank's own copy, and gives back what scripts stored there, since
+// SetGradationData stores any position as given.
+enum class RecordPositions { Clamped, AsStored };
+
 // Replaces `gradation` with the record at `in`, clamping positions into
-// 0..100 and sorting, and returns the record's length. Returns 0, leaving the
-// gradation as it was, when `available` bytes do not hold the whole record.
-// Never reads past the record or past `available`.
-size_t ReadGradationBytes(GradationData& gradation, const uint8_t* in, size_t available);
+// 0..100 unless told otherwise, and sorting, and returns the record's length.
+// Returns 0, leaving the gradation as it was, when `available` bytes do not
+// hold the whole record. Never reads past the record or past `available`.
+size_t ReadGradationBytes(GradationData& gradation, const uint8_t* in, size_t available,
+                          RecordPositions positions = RecordPositions::Clamped);

@@ -24,7 +24,8 @@ int32_t ReadProjectBlock(GradationData (&bank)[kBankSize], const uint8_t* data, 
   size_t offset = kProjectCountSize;
   int32_t replaced = 0;
   while (replaced < records) {
-    const size_t used = ReadGradationBytes(bank[replaced], data + offset, size - offset);
+    const size_t used =
+        ReadGradationBytes(bank[replaced], data + offset, size - offset, RecordPositions::AsStored);
     if (used == 0) break;
     offset += used;
     ++replaced;

@@ -17,6 +17,6 @@ void WriteProjectBlock(const GradationData (&bank)[kBankSize], uint8_t* out);
 
 // Replaces bank entries 0, 1, ... with the block's records, never more than
 // the bank holds, and stops at the first record that `size` does not hold
-// whole; that entry and all later ones keep their content. Returns the number
-// of entries replaced.
+// whole; that entry and all later ones keep their content. Positions come
+// back as they were written. Returns the number of entries replaced.
 int32_t ReadProjectBlock(GradationData (&bank)[kBankSize], const uint8_t* data, size_t size);

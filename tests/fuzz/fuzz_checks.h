@@ -35,23 +35,25 @@ inline bool HasNanPosition(const GradationData& gradation) {
   return HasNanPosition(gradation.colorStops) || HasNanPosition(gradation.alphaStops);
 }
 
-// Active, numbered by index, positions clamped, and in order where NaN
-// (which has no order) is absent.
+// Active, numbered by index, positions clamped unless kept as stored, and
+// in order where NaN (which has no order) is absent.
 template <typename Stop>
-void CheckReadStops(const std::vector<Stop>& stops) {
+void CheckReadStops(const std::vector<Stop>& stops, RecordPositions positions) {
   for (size_t i = 0; i < stops.size(); ++i) {
     FUZZ_CHECK(stops[i].active);
     FUZZ_CHECK(stops[i].serial == static_cast<int32_t>(i));
     const float position = stops[i].position;
-    FUZZ_CHECK(std::isnan(position) || (position >= 0.0f && position <= 100.0f));
+    FUZZ_CHECK(positions == RecordPositions::AsStored || std::isnan(position) ||
+               (position >= 0.0f && position <= 100.0f));
   }
   if (HasNanPosition(stops)) return;
   for (size_t i = 1; i < stops.size(); ++i) FUZZ_CHECK(stops[i - 1].position <= stops[i].position);
 }
 
-inline void CheckReadGradation(const GradationData& gradation) {
-  CheckReadStops(gradation.colorStops);
-  CheckReadStops(gradation.alphaStops);
+inline void CheckReadGradation(const GradationData& gradation,
+                               RecordPositions positions = RecordPositions::Clamped) {
+  CheckReadStops(gradation.colorStops, positions);
+  CheckReadStops(gradation.alphaStops, positions);
 }
 
 // Not a form any record reads into: an inactive stop with serial 7.

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool nan = false;
   for (int32_t i = 0; i < kBankSize; ++i) {
     if (i < whole) {
-      CheckReadGradation(GradationBank[i]);
+      CheckReadGradation(GradationBank[i], RecordPositions::AsStored);
       nan = nan || HasNanPosition(GradationBank[i]);
     } else {
       FUZZ_CHECK(IsMarker(GradationBank[i], static_cast<float>(i)));

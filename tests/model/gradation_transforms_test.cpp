@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "model/evaluate.h"
@@ -69,6 +71,43 @@ TEST(DistributeStops, SpacesOneTrackEvenlyInOrder) {
   EXPECT_EQ(g.alphaStops[1].position, 70.0f);  // the other track is left alone
   DistributeStops(g, StopTrack::Alpha);
   EXPECT_EQ(g.alphaStops[1].position, 50.0f);
+}
+
+// Scripts and files may leave NaN or infinite positions; both edits must
+// still leave each list in stop order (NaN first) and move no stop to NaN.
+TEST(WholeTrackEdits, KeepStopOrderWithNanAndInfinitePositions) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct Case {
+    const char* name;
+    std::vector<float> positions;
+    bool reverse;
+    std::vector<float> after;
+  } cases[] = {
+      {"reversed NaN stays first", {nan, 20.0f, 50.5f}, true, {nan, 49.5f, 80.0f}},
+      {"reversed infinities swap", {-inf, 30.0f, inf}, true, {-inf, 70.0f, inf}},
+      {"spaced past the NaN stops", {nan, 10.0f, 15.0f, 90.0f}, false, {nan, 10.0f, 50.0f, 90.0f}},
+      {"nothing spaced from an infinite end", {-inf, 15.0f, 90.0f}, false, {-inf, 15.0f, 90.0f}},
+      {"nor to one", {10.0f, 15.0f, inf}, false, {10.0f, 15.0f, inf}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GradationData g;
+    for (float p : c.positions) AddAlphaStop(g, p, 50.0f);
+    if (c.reverse) {
+      ReverseGradation(g);
+    } else {
+      DistributeStops(g, StopTrack::Alpha);
+    }
+    const std::vector<float> after = Positions(g, StopTrack::Alpha);
+    ASSERT_EQ(after.size(), c.after.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+      EXPECT_TRUE(after[i] == c.after[i] || (std::isnan(after[i]) && std::isnan(c.after[i])))
+          << i << ": " << after[i];
+    }
+    const std::vector<int32_t> serials = Serials(g, StopTrack::Alpha);
+    for (size_t i = 0; i < serials.size(); ++i) EXPECT_EQ(serials[i], static_cast<int32_t>(i));
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // with no buffer, then given one; the load hook given bytes and a size.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -76,6 +77,30 @@ TEST(ProjectData, RoundTripRestoresEveryBankGradation) {
   EXPECT_EQ(kLoad(nullptr, nullptr, block.data(), static_cast<int32_t>(block.size())), 1);
   EXPECT_EQ(LeadingLoaded(), kBankSize);
   EXPECT_EQ(SavedBlock(), block);
+}
+
+// Scripts store any position; the project gives them back unclamped, so a
+// gradation renders the same after the host saved and reopened the project.
+TEST(ProjectData, PositionsAScriptStoredOutsideTheBarSurviveTheRoundTrip) {
+  ResetBankToDefaults();
+  const float inf = std::numeric_limits<float>::infinity();
+  GradationData& stored = GradationBank[43];
+  ClearGradation(stored);
+  for (float position : {-inf, -8.0f, 18.0f, 100.5f, inf}) {
+    AddColorStop(stored, position, Rgb{9, 8, 7});
+    AddAlphaStop(stored, position, 40.0f);
+  }
+  const GradationData before = stored;
+  std::vector<uint8_t> block = SavedBlock();
+  MarkBank();
+  EXPECT_EQ(kLoad(nullptr, nullptr, block.data(), static_cast<int32_t>(block.size())), 1);
+  ASSERT_EQ(stored.colorStops.size(), before.colorStops.size());
+  for (size_t i = 0; i < before.colorStops.size(); ++i) {
+    EXPECT_EQ(stored.colorStops[i].position, before.colorStops[i].position) << i;
+    EXPECT_EQ(stored.alphaStops[i].position, before.alphaStops[i].position) << i;
+  }
+  EXPECT_EQ(SavedBlock(), block);
+  ResetBankToDefaults();
 }
 
 TEST(ProjectData, DamagedBlocksLoadWhatIsWholeAndNeverWritePastTheBank) {
