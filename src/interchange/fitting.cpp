@@ -79,29 +79,12 @@ bool ColorSpanFits(const std::vector<ColorPoint>& points, size_t from, size_t to
   return true;
 }
 
-struct OpacityPoint {
-  AlphaStop stop;
-  double alpha = 0.0;  // the source's
-};
-
 OpacityPoint MakeOpacityPoint(float x, const SourceColor& color) {
   OpacityPoint point;
   point.stop.position = x;
   point.stop.opacity = StopOpacity(color.alpha);
   point.alpha = color.alpha;
   return point;
-}
-
-bool OpacitySpanFits(const std::vector<OpacityPoint>& points, size_t from, size_t to) {
-  const AlphaStop& left = points[from].stop;
-  const AlphaStop& right = points[to].stop;
-  for (size_t k = from + 1; k < to; ++k) {
-    const float t = Fraction(points[k].stop.position, left.position, right.position);
-    const float opacity =
-        evaluate_steps::CurvedOpacity(left, right, CurveWeight(t, kEditorCurveExponent));
-    if (!OpacityWithinTolerance(opacity, points[k].alpha)) return false;
-  }
-  return true;
 }
 
 // One track: split where its own value jumps, fitted piece by piece.

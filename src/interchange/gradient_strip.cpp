@@ -47,11 +47,6 @@ ColorStop ColorPoint(float position, uint32_t word) {
 }
 
 // Stops hold whole percents, as every curved blend between them rounds to.
-struct OpacityPoint {
-  AlphaStop stop;
-  double alpha = 0.0;
-};
-
 OpacityPoint MakeOpacityPoint(float position, uint32_t word) {
   OpacityPoint point;
   point.stop.position = position;
@@ -69,18 +64,6 @@ bool ColorSpanFits(const std::vector<ColorStop>& points, size_t from, size_t to)
         evaluate_steps::InterpolateColor(left, right, CurveWeight(t, kEditorCurveExponent));
     if (!ColorWithinTolerance(EightBitOfWord(word), EightBitOfWord(PackedFromStop(points[k]))))
       return false;
-  }
-  return true;
-}
-
-bool OpacitySpanFits(const std::vector<OpacityPoint>& points, size_t from, size_t to) {
-  const AlphaStop& left = points[from].stop;
-  const AlphaStop& right = points[to].stop;
-  for (size_t k = from + 1; k < to; ++k) {
-    const float t = Fraction(points[k].stop.position, left.position, right.position);
-    const float opacity =
-        evaluate_steps::CurvedOpacity(left, right, CurveWeight(t, kEditorCurveExponent));
-    if (!OpacityWithinTolerance(opacity, points[k].alpha)) return false;
   }
   return true;
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "interchange/fit_tolerance.h"
+#include "model/evaluate.h"
+#include "model/evaluate_steps.h"
 
 // Which of `count` points in order become stops: the first and the last
 // always, and in between each span reaching as far as `fits(from, to)`
@@ -82,4 +84,25 @@ std::vector<Point> FitTrackPieces(size_t splitCount, SplitX&& splitX, LeftPoint&
   }
   closePiece();
   return chosen;
+}
+
+// An opacity stop a fit may choose, with the source's alpha it stands for.
+struct OpacityPoint {
+  AlphaStop stop;
+  double alpha = 0.0;
+};
+
+// Whether the points strictly between `from` and `to` keep within the
+// tolerance of the editor's eased span between those two points' stops.
+inline bool OpacitySpanFits(const std::vector<OpacityPoint>& points, size_t from, size_t to) {
+  const AlphaStop& left = points[from].stop;
+  const AlphaStop& right = points[to].stop;
+  for (size_t k = from + 1; k < to; ++k) {
+    const float t =
+        evaluate_steps::Fraction(points[k].stop.position, left.position, right.position);
+    const float opacity = evaluate_steps::CurvedOpacity(
+        left, right, evaluate_steps::CurveWeight(t, kEditorCurveExponent));
+    if (!OpacityWithinTolerance(opacity, points[k].alpha)) return false;
+  }
+  return true;
 }

@@ -26,6 +26,7 @@
 #include "editor/ui_strings.h"
 #include "filter/control_ids.h"
 #include "filter_harness.h"
+#include "held_keys.h"
 #include "interchange/gradient_files.h"
 #include "model/banks.h"
 #include "persist/gradation_bytes.h"
@@ -748,16 +749,6 @@ TEST_F(Editor, RandomEditingKeepsTheListsInOrder) {
   }
   Release(0, 0);
   EXPECT_EQ(GetCapture(), nullptr);
-}
-
-// Keys reach the filter window through the host, with the modifiers held in
-// the thread's keyboard state.
-void HoldKeys(bool control, bool shift) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = control ? 0x80 : 0;
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
-  SetKeyboardState(keys);
 }
 
 // A picture dropped on the editor shows its luminance-mode map, as the

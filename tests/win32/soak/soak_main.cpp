@@ -31,6 +31,7 @@
 #include "filter/control_ids.h"
 #include "filter_harness.h"
 #include "gdi_count.h"
+#include "held_keys.h"
 #include "model/gradation.h"
 #include "panekin/decimal_parser.h"
 #include "panekin/hexadecimal_parser.h"
@@ -111,14 +112,6 @@ void ListFiles(const std::string& folder, int depth, std::vector<std::string>& o
   } while (FindNextFileA(search, &found));
   FindClose(search);
   std::sort(out.begin(), out.end());  // the same order on every run: replays hold
-}
-
-void HoldKeys(bool control, bool shift) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = control ? 0x80 : 0;
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
-  SetKeyboardState(keys);
 }
 
 void PutOnClipboard(HWND owner, UINT format, const std::string& bytes) {
