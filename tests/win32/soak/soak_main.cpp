@@ -31,10 +31,12 @@
 #include "filter/control_ids.h"
 #include "filter_harness.h"
 #include "gdi_count.h"
+#include "model/banks.h"
 #include "model/gradation.h"
 #include "panekin/decimal_parser.h"
 #include "panekin/hexadecimal_parser.h"
 #include "persist/gradation_bytes.h"
+#include "persist/project_block.h"
 #include "script_face.h"
 #include "support/file_bytes.h"
 
@@ -950,6 +952,11 @@ class Soak {
     host_.Send(WM_KEYDOWN, VK_ESCAPE, 1);  // no pick goes on
     host_.Send(WM_LBUTTONUP, 0, 0);        // nor a drag
     const std::vector<uint8_t> saved = SaveProject();
+    // Every bank entry, each a whole record: at least the count and 50 record headers.
+    if (saved.size() < kProjectCountSize + kBankSize * kRecordHeaderSize || saved[0] != kBankSize ||
+        saved[1] != 0) {
+      return "the project save gave " + std::to_string(saved.size()) + " bytes";
+    }
     LoadProject(saved);
     const std::vector<uint8_t> again = SaveProject();
     if (again != saved) {
