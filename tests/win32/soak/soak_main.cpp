@@ -32,10 +32,12 @@
 #include "filter_harness.h"
 #include "gdi_count.h"
 #include "held_keys.h"
+#include "model/banks.h"
 #include "model/gradation.h"
 #include "panekin/decimal_parser.h"
 #include "panekin/hexadecimal_parser.h"
 #include "persist/gradation_bytes.h"
+#include "persist/project_block.h"
 #include "script_face.h"
 #include "support/file_bytes.h"
 
@@ -943,6 +945,11 @@ class Soak {
     host_.Send(WM_KEYDOWN, VK_ESCAPE, 1);  // no pick goes on
     host_.Send(WM_LBUTTONUP, 0, 0);        // nor a drag
     const std::vector<uint8_t> saved = SaveProject();
+    // Every bank entry, each a whole record: at least the count and 50 record headers.
+    if (saved.size() < kProjectCountSize + kBankSize * kRecordHeaderSize || saved[0] != kBankSize ||
+        saved[1] != 0) {
+      return "the project save gave " + std::to_string(saved.size()) + " bytes";
+    }
     LoadProject(saved);
     const std::vector<uint8_t> again = SaveProject();
     if (again != saved) {
@@ -1054,10 +1061,29 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
   ExitProcess(3);
 }
 
-DWORD WINAPI Watchdog(void*) {
+// The visible windows of a thread, "class 'caption'" each: what a hung event
+// left open.
+std::string VisibleWindows(DWORD thread) {
+  std::string list;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM out) {
+        if (IsWindowVisible(window)) {
+          *reinterpret_cast<std::string*>(out) +=
+              " " + DialogDriver::ClassOf(window) + " '" + DialogDriver::Text(window) + "'";
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&list));
+  return list;
+}
+
+DWORD WINAPI Watchdog(void* mainThread) {
+  const auto thread = static_cast<DWORD>(reinterpret_cast<uintptr_t>(mainThread));
   for (;; Sleep(1000)) {
     if (g_soak != nullptr && g_soak->EventAge() > kHangMs) {
-      g_soak->Report("hang: the event ran for over " + std::to_string(kHangMs / 1000) + " s");
+      g_soak->Report("hang: the event ran for over " + std::to_string(kHangMs / 1000) +
+                     " s; windows shown:" + VisibleWindows(thread));
       ExitProcess(4);
     }
   }
@@ -1092,7 +1118,9 @@ int main(int argc, char** argv) {
   SetUnhandledExceptionFilter(OnCrash);
   Soak soak(options);
   g_soak = &soak;
-  CloseHandle(CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr));
+  CloseHandle(CreateThread(nullptr, 0, Watchdog,
+                           reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0,
+                           nullptr));
   std::string problem = soak.Start();
   if (problem.empty()) problem = soak.Run();
   if (problem.empty()) problem = soak.Finish();
