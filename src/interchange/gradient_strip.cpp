@@ -76,13 +76,7 @@ std::vector<Point> FitRow(int32_t width, MakePoint makePoint, Counts counts,
                           SplitsAfter splitsAfter, Fits fits) {
   std::vector<Point> chosen;
   std::vector<Point> piece;
-  const auto closePiece = [&] {
-    for (size_t index :
-         GreedyStops(piece.size(), [&](size_t from, size_t to) { return fits(piece, from, to); })) {
-      chosen.push_back(piece[index]);
-    }
-    piece.clear();
-  };
+  const auto closePiece = [&] { MoveGreedyStops(piece, fits, chosen); };
   for (int32_t x = 0; x < width; ++x) {
     if (x == 0 || x == width - 1 || counts(x)) {
       piece.push_back(makePoint(x, PixelPosition(x, width)));

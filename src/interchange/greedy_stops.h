@@ -49,6 +49,17 @@ std::vector<size_t> GreedyStops(size_t count, Fits&& fits) {
   return stops;
 }
 
+// Moves the stops GreedyStops chooses among `piece` (fits(piece, from, to)
+// as there) to the end of `chosen`, and empties the piece.
+template <typename Point, typename Fits>
+void MoveGreedyStops(std::vector<Point>& piece, Fits& fits, std::vector<Point>& chosen) {
+  for (size_t index :
+       GreedyStops(piece.size(), [&](size_t from, size_t to) { return fits(piece, from, to); })) {
+    chosen.push_back(piece[index]);
+  }
+  piece.clear();
+}
+
 // One track fitted across the whole sample range. The track splits at
 // `splitCount` hard edges (ascending editor positions splitX(j), strictly
 // inside 0..100): a piece ends at each with the value just left of it,
@@ -64,13 +75,7 @@ std::vector<Point> FitTrackPieces(size_t splitCount, SplitX&& splitX, LeftPoint&
                                   const std::vector<double>& sourceEdges, Fits&& fits) {
   std::vector<Point> chosen;
   std::vector<Point> piece;
-  const auto closePiece = [&] {
-    for (size_t index :
-         GreedyStops(piece.size(), [&](size_t from, size_t to) { return fits(piece, from, to); })) {
-      chosen.push_back(piece[index]);
-    }
-    piece.clear();
-  };
+  const auto closePiece = [&] { MoveGreedyStops(piece, fits, chosen); };
   size_t split = 0;
   piece.push_back(samplePoint(0));
   for (int i = 1; i < kFitSampleCount; ++i) {
